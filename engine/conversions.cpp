@@ -1,0 +1,263 @@
+#include "conversions.h"
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <stdexcept>
+
+namespace tresk {
+namespace {
+
+using namespace std::chrono;
+
+constexpr sys_days kDayZero{year{1899} / December / 30};
+constexpr int kFirstDay = (sys_days{year{1} / January / 1} - kDayZero).count();
+constexpr int kLastDay = (sys_days{year{9999} / December / 31} - kDayZero).count();
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+[[noreturn]] void TypeMismatch() {
+    throw std::invalid_argument("Type mismatch");
+}
+
+double DayNumber(const year_month_day& day) {
+    return (sys_days{day} - kDayZero).count();
+}
+
+year_month_day CalendarDay(double date) {
+    if (!(date >= kFirstDay && date < kLastDay + 1.0)) {
+        throw std::out_of_range("Date out of range");
+    }
+    return year_month_day{kDayZero + days{static_cast<int>(std::floor(date))}};
+}
+
+// The power of ten of the leading digit of a decimal number written as digits with an optional
+// point, times 10^exponent. Only used to tell an overflow from an underflow.
+long long LeadingPowerOfTen(std::string_view mantissa, long long exponent) {
+    const auto point = mantissa.find('.');
+    const auto intDigits =
+        static_cast<long long>(point == std::string_view::npos ? mantissa.size() : point);
+    const auto firstNonZero = mantissa.find_first_not_of("0.");
+    if (firstNonZero == std::string_view::npos)
+        return 0;
+    const auto position = static_cast<long long>(firstNonZero);
+    const long long power = position < intDigits ? intDigits - position - 1 : intDigits - position;
+    return power + exponent;
+}
+
+enum class Tie { ToEven, AwayFromZero };
+
+// A non-negative finite number as fixed-point text with exactly two decimals. An exact half at
+// the second decimal is only possible for an odd multiple of 1/8 (the one dyadic form of k + 1/2
+// hundredths), so that case is decided here and every other value is correctly rounded by
+// to_chars, whose own tie rule the standard leaves to the C library.
+std::string TwoDecimals(double magnitude, Tie tie) {
+    const double eighths = magnitude * 8;
+    if (eighths < 0x1p53 && eighths == std::floor(eighths) && std::fmod(eighths, 2.0) == 1.0) {
+        const auto odd = static_cast<long long>(eighths);
+        long long cents = 125 * odd / 10;  // the half is dropped: rounded towards zero
+        if (tie == Tie::AwayFromZero || cents % 2 != 0)
+            ++cents;
+        std::string digits = std::to_string(cents);
+        if (digits.size() < 3)
+            digits.insert(0, 3 - digits.size(), '0');
+        digits.insert(digits.size() - 2, 1, '.');
+        return digits;
+    }
+    std::array<char, 400> buffer{};  // DBL_MAX has 309 integer digits
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::fixed, 2);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string GroupThousands(std::string_view digits, std::string_view separator) {
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += separator;
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    std::string compact;
+    for (const char c : text) {
+        if (!IsBlank(c))
+            compact += c;
+    }
+    std::size_t end = 0;
+    const bool negative = !compact.empty() && compact[0] == '-';
+    if (!compact.empty() && (compact[0] == '-' || compact[0] == '+'))
+        ++end;
+    const std::size_t mantissaStart = end;
+    std::size_t digits = 0;
+    while (end < compact.size() && IsDigit(compact[end]))
+        ++end, ++digits;
+    if (end < compact.size() && compact[end] == '.') {
+        ++end;
+        while (end < compact.size() && IsDigit(compact[end]))
+            ++end, ++digits;
+    }
+    if (digits == 0)
+        return 0;
+    const std::size_t mantissaEnd = end;
+
+    long long exponent = 0;
+    if (end < compact.size() && (compact[end] == 'e' || compact[end] == 'E')) {
+        std::size_t e = end + 1;
+        const bool negativeExponent = e < compact.size() && compact[e] == '-';
+        if (e < compact.size() && (compact[e] == '-' || compact[e] == '+'))
+            ++e;
+        if (e < compact.size() && IsDigit(compact[e])) {
+            for (; e < compact.size() && IsDigit(compact[e]); ++e) {
+                // Saturate: beyond this every value overflows or underflows anyway.
+                if (exponent < 100'000'000)
+                    exponent = exponent * 10 + (compact[e] - '0');
+            }
+            if (negativeExponent)
+                exponent = -exponent;
+            end = e;
+        }
+    }
+
+    double value = 0;
+    const char* first = compact.data() + mantissaStart;
+    const auto [ptr, ec] = std::from_chars(first, compact.data() + end, value);
+    if (ec == std::errc::result_out_of_range) {
+        const std::string_view mantissa(first, mantissaEnd - mantissaStart);
+        value = LeadingPowerOfTen(mantissa, exponent) > 0 ? HUGE_VAL : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string Str(double number) {
+    if (number == 0)
+        return " 0";
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
+                                      std::chars_format::general, 15);
+    std::string text(buffer.data(), result.ptr);
+    for (char& c : text) {
+        if (c == 'e')
+            c = 'E';
+    }
+    return number < 0 ? text : " " + text;
+}
+
+std::string IntText(std::int16_t number) {
+    return std::to_string(number);
+}
+
+std::string Format(double number, std::string_view pattern, std::string_view decimalSeparator,
+                   std::string_view thousandsSeparator) {
+    if (pattern != "##,##0.00") {
+        throw std::invalid_argument("Unsupported format pattern");
+    }
+    if (!std::isfinite(number)) {
+        std::array<char, 16> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
+        return std::string(buffer.data(), result.ptr);
+    }
+    const std::string fixed = TwoDecimals(std::fabs(number), Tie::AwayFromZero);
+    const auto point = fixed.find('.');
+    const std::string_view whole = std::string_view(fixed).substr(0, point);
+    const std::string_view decimals = std::string_view(fixed).substr(point + 1);
+    // A value that rounds to zero is written without a sign: "-0.00" reads as a fault.
+    const bool showMinus = number < 0 && fixed.find_first_not_of("0.") != std::string::npos;
+    std::string text = showMinus ? "-" : "";
+    text += GroupThousands(whole, thousandsSeparator);
+    text += decimalSeparator;
+    text += decimals;
+    return text;
+}
+
+double DateFromText(std::string_view text) {
+    if (text.empty())
+        return 0;
+    std::array<int, 3> parts{};  // day, month, year
+    std::size_t pos = 0;
+    const auto skipBlanks = [&] {
+        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+            ++pos;
+    };
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        skipBlanks();
+        const auto [ptr, ec] =
+            std::from_chars(text.data() + pos, text.data() + text.size(), parts[k]);
+        const auto length = static_cast<std::size_t>(ptr - (text.data() + pos));
+        const bool fourDigitYear = k == 2 && length == 4;
+        const bool shortPart = k < 2 && length >= 1 && length <= 2;
+        if (ec != std::errc{} || !(fourDigitYear || shortPart) || !IsDigit(text[pos])) {
+            TypeMismatch();
+        }
+        pos += length;
+        skipBlanks();
+        if (k < 2) {
+            if (pos >= text.size() || text[pos] != '/')
+                TypeMismatch();
+            ++pos;
+        }
+    }
+    if (pos != text.size() || parts[2] < 1)
+        TypeMismatch();
+    const year_month_day day{year{parts[2]}, month{static_cast<unsigned>(parts[1])},
+                             std::chrono::day{static_cast<unsigned>(parts[0])}};
+    if (!day.ok())
+        TypeMismatch();
+    return DayNumber(day);
+}
+
+double YearOf(double date) {
+    return static_cast<int>(CalendarDay(date).year());
+}
+
+double MonthOf(double date) {
+    return static_cast<unsigned>(CalendarDay(date).month());
+}
+
+double Round2(double number) {
+    // Every double from 2^52 on is a whole number already.
+    if (!std::isfinite(number) || std::fabs(number) >= 0x1p52)
+        return number;
+    const std::string fixed = TwoDecimals(std::fabs(number), Tie::ToEven);
+    double rounded = 0;
+    std::from_chars(fixed.data(), fixed.data() + fixed.size(), rounded);
+    return std::copysign(rounded, number);
+}
+
+double Today() {
+    const std::time_t now = std::time(nullptr);
+    // libstdc++ 12 has no chrono time zones; the C library's local time is the local clock.
+    const std::tm* local = std::localtime(&now);
+    return DateSerial(local->tm_year + 1900, static_cast<unsigned>(local->tm_mon + 1),
+                      static_cast<unsigned>(local->tm_mday));
+}
+
+double DateSerial(int yearNumber, unsigned monthNumber, unsigned dayNumber) {
+    const year_month_day day{year{yearNumber}, month{monthNumber}, std::chrono::day{dayNumber}};
+    if (!day.ok() || yearNumber < 1 || yearNumber > 9999) {
+        throw std::invalid_argument("No such date");
+    }
+    return DayNumber(day);
+}
+
+std::string DateText(double date) {
+    const year_month_day day = CalendarDay(date);
+    std::array<char, 16> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d", static_cast<unsigned>(day.day()),
+                  static_cast<unsigned>(day.month()), static_cast<int>(day.year()));
+    return buffer.data();
+}
+
+}  // namespace tresk

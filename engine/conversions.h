@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Conversions between the texts the window shows and the numbers and dates the engine computes
+// with. A date is a day number counted from day 0, 30 December 1899, in the proleptic Gregorian
+// calendar; dates are supported for the years 1 to 9999.
+namespace tresk {
+
+// Lenient number reading: blanks, tabs and line feeds are skipped anywhere; an optional sign,
+// digits, a point and an exponent are read up to the first character that cannot continue the
+// number. Never fails: no leading number gives 0, a number beyond the range of a double gives
+// an infinity of its sign.
+double Val(std::string_view text);
+
+// Shortest text of at most 15 significant digits, with a leading blank for zero and positive
+// numbers and a minus sign for negative ones. Whole numbers below 10^15 are written in plain
+// digits (" 2030").
+std::string Str(double number);
+
+// Plain decimal digits, with a minus sign for a negative number and no blank.
+std::string IntText(std::int16_t number);
+
+// Only the pattern "##,##0.00" is known; any other throws std::invalid_argument. The number is
+// rounded half away from zero on its exact value, and the integer part is written in full.
+std::string Format(double number, std::string_view pattern, std::string_view decimalSeparator = ".",
+                   std::string_view thousandsSeparator = ",");
+
+// Reads day/month/four-digit year with blanks around the numbers allowed ("1/4/ 2026"). The
+// empty text is the empty value, day 0. Throws std::invalid_argument("Type mismatch") for a text
+// that is not an existing date.
+double DateFromText(std::string_view text);
+
+// The calendar year and month (1 to 12) of the day a date falls on. Throw std::out_of_range for
+// a date outside the years 1 to 9999.
+double YearOf(double date);
+double MonthOf(double date);
+
+// Rounds to two decimals on the exact binary value: an exact half goes to the even neighbour.
+double Round2(double number);
+
+// The current date of the local clock, whole day only.
+double Today();
+
+// The day number of a calendar day; throws std::invalid_argument if the day does not exist.
+double DateSerial(int year, unsigned month, unsigned day);
+
+// The day-first text in which the window writes a picked date ("11/04/2007"); DateFromText
+// reads it back to the same day.
+std::string DateText(double date);
+
+}  // namespace tresk

@@ -1,0 +1,238 @@
+#include "accrued_interest.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "conversions.h"
+
+namespace tresk {
+namespace {
+
+using namespace std::chrono;
+
+std::string Day(int y, unsigned m, unsigned d) {
+    return DateText(DateSerial(y, m, d));
+}
+
+struct Result {
+    Outcome outcome;
+    InterestFields fields;
+};
+
+Result Compute(const std::string& denomination, const std::string& purchase, int startYear) {
+    Result run{};
+    run.outcome = ComputeAccruedInterest(denomination, purchase, Str(startYear), run.fields);
+    return run;
+}
+
+struct Case {
+    const char* name;
+    const char* denomination;
+    int y, m, d;  // date of purchase
+    int startYear;
+    Outcome outcome;
+    double interest;  // TreskInt when the outcome is Amount
+};
+
+void ExpectCases(const Case* begin, const Case* end) {
+    for (const Case* c = begin; c != end; ++c) {
+        const Result run = Compute(c->denomination, Day(c->y, c->m, c->d), c->startYear);
+        EXPECT_EQ(run.outcome, c->outcome) << c->name;
+        EXPECT_EQ(run.fields.TreskInt, c->outcome == Outcome::Amount ? c->interest : 0) << c->name;
+    }
+}
+
+TEST(AccruedInterest, WorkedExamples) {
+    const Case cases[] = {
+        {"June two years before, year 2", "1000", 2018, 6, 15, 2020, Outcome::Amount, 88.3},
+        {"February two years before, year 3", "1000", 2018, 2, 10, 2020, Outcome::Amount, 95.5},
+        {"May 2001, year 5 of the second schedule", "1000", 2001, 5, 20, 2006, Outcome::Amount,
+         141},
+        {"January six years before", "1000", 2014, 1, 5, 2020, Outcome::NoInterest, 0},
+        {"1 April of the start year", "1000", 2020, 4, 1, 2020, Outcome::NotConsidered, 0},
+        {"after the start of the year", "1000", 2021, 1, 1, 2020, Outcome::NotConsidered, 0},
+        {"half denomination", "500", 2018, 6, 15, 2020, Outcome::Amount, 44.15},
+        {"31 March of the start year is year 1", "1000", 2020, 3, 31, 2020, Outcome::Amount, 81.6},
+        {"negative denomination is not rejected", "-1000", 2018, 6, 15, 2020, Outcome::Amount,
+         -88.3},
+        {"text denomination reads as 0", "abc", 2018, 6, 15, 2020, Outcome::Amount, 0},
+        {"exact half 14.125 to even", "125", 2000, 2, 1, 2000, Outcome::Amount, 14.12},
+        {"exact half 23.875 to even", "250", 2018, 2, 10, 2020, Outcome::Amount, 23.88},
+    };
+    ExpectCases(std::begin(cases), std::end(cases));
+}
+
+TEST(AccruedInterest, ScheduleBoundariesBelongToTheLaterPeriod) {
+    // Year 1 of life: the start year is the year of a January to March purchase.
+    const Case cases[] = {
+        {"28 Feb 2001", "1000", 2001, 2, 28, 2001, Outcome::Amount, 113},
+        {"1 Mar 2001", "1000", 2001, 3, 1, 2001, Outcome::Amount, 97.2},
+        {"28 Feb 2002", "1000", 2002, 2, 28, 2002, Outcome::Amount, 97.2},
+        {"1 Mar 2002", "1000", 2002, 3, 1, 2002, Outcome::Amount, 92},
+        {"28 Feb 2003", "1000", 2003, 2, 28, 2003, Outcome::Amount, 92},
+        {"1 Mar 2003", "1000", 2003, 3, 1, 2003, Outcome::Amount, 81.6},
+    };
+    ExpectCases(std::begin(cases), std::end(cases));
+}
+
+TEST(AccruedInterest, RatesGrowWithTheYearOfLife) {
+    for (const double purchase : {36000.0, 37000.0, 37500.0, 40000.0}) {
+        for (int year = 2; year <= 6; ++year) {
+            EXPECT_GT(RatePerThousand(purchase, year), RatePerThousand(purchase, year - 1))
+                << purchase << " year " << year;
+        }
+    }
+}
+
+TEST(AccruedInterest, YearOfLifeForEveryYearDifference) {
+    const struct {
+        int yearDiff;
+        int early;  // purchase in February
+        int late;   // purchase in July; -1 when the purchase is not before the year's start
+    } rows[] = {
+        {0, 1, -1}, {1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {4, 5, 4}, {5, 6, 5}, {6, 0, 6}, {7, 0, 0},
+    };
+    const double rates[] = {81.6, 88.3, 95.5, 103.3, 111.7, 120.8};
+    for (const auto& row : rows) {
+        for (const auto& [month, year] : {std::pair{2, row.early}, std::pair{7, row.late}}) {
+            const Result run = Compute("1000", Day(2015 - row.yearDiff, month, 14), 2015);
+            const std::string label =
+                "YearDiff " + std::to_string(row.yearDiff) + " month " + std::to_string(month);
+            if (year < 0) {
+                EXPECT_EQ(run.outcome, Outcome::NotConsidered) << label;
+                continue;
+            }
+            EXPECT_EQ(run.fields.YearDiff, row.yearDiff) << label;
+            EXPECT_EQ(run.fields.mDtOfPur, month) << label;
+            EXPECT_EQ(YearOfLife(row.yearDiff, month), year) << label;
+            if (year == 0) {
+                EXPECT_EQ(run.outcome, Outcome::NoInterest) << label;
+            } else {
+                EXPECT_EQ(run.outcome, Outcome::Amount) << label;
+                EXPECT_EQ(run.fields.TreskInt, rates[year - 1]) << label;
+            }
+        }
+    }
+}
+
+TEST(AccruedInterest, FieldsAreSetAsFarAsTheRunGets) {
+    InterestFields fields;
+    ComputeAccruedInterest("2,500", "15/06/2018", " 2020", fields);
+    EXPECT_EQ(fields.amt, 2500);
+    EXPECT_EQ(fields.FyStart, "1/4/ 2020");
+    EXPECT_EQ(fields.mDtOfPur, 6);
+    EXPECT_EQ(fields.YearDiff, 2);
+    EXPECT_EQ(fields.TreskInt, 220.75);
+
+    // Not considered stops before the year difference is taken.
+    EXPECT_EQ(ComputeAccruedInterest("100", "01/05/2021", " 2021", fields), Outcome::NotConsidered);
+    EXPECT_EQ(fields.amt, 100);
+    EXPECT_EQ(fields.FyStart, "1/4/ 2021");
+    EXPECT_EQ(fields.mDtOfPur, 5);
+    EXPECT_EQ(fields.YearDiff, 2);
+    EXPECT_EQ(fields.TreskInt, 220.75);
+}
+
+TEST(AccruedInterest, AmountIsKeptAcrossANoInterestRun) {
+    InterestFields fields;
+    ASSERT_EQ(ComputeAccruedInterest("1000", "15/06/2018", " 2020", fields), Outcome::Amount);
+    // A date never picked is day 0, far too old to earn anything.
+    EXPECT_EQ(ComputeAccruedInterest("5000", "", " 2020", fields), Outcome::NoInterest);
+    EXPECT_EQ(fields.amt, 5000);
+    EXPECT_EQ(fields.TreskInt, 88.3);
+}
+
+TEST(AccruedInterest, MissingStartYearChangesNothing) {
+    InterestFields fields{12, "kept", 7, 3, 88.3};
+    EXPECT_EQ(ComputeAccruedInterest("1000", "15/06/2018", "", fields), Outcome::NoStartYear);
+    EXPECT_EQ(fields.amt, 12);
+    EXPECT_EQ(fields.FyStart, "kept");
+    EXPECT_EQ(fields.mDtOfPur, 7);
+    EXPECT_EQ(fields.YearDiff, 3);
+    EXPECT_EQ(fields.TreskInt, 88.3);
+}
+
+TEST(AccruedInterest, OversizedDenominationIsTooLarge) {
+    for (const char* denomination : {"1e308", "1e400", "-1e308", "1.7976931348623157e308"}) {
+        InterestFields fields;
+        fields.TreskInt = 44.15;
+        EXPECT_EQ(ComputeAccruedInterest(denomination, "15/06/2018", " 2020", fields),
+                  Outcome::TooLarge)
+            << denomination;
+        EXPECT_EQ(fields.TreskInt, 44.15) << denomination;
+    }
+    // The largest that still fits gives an amount.
+    EXPECT_EQ(Compute("1e305", Day(2018, 6, 15), 2020).outcome, Outcome::Amount);
+}
+
+TEST(AccruedInterest, DenominationWithGroupingCommas) {
+    const struct {
+        const char* text;
+        double expected;
+    } rows[] = {
+        {"1,000", 1000},
+        {"10,000.50", 10000.5},
+        {"1,00,000", 100000},
+        {"1,000,000", 1e6},
+        {",5", 0},
+        {"1,,000", 1},
+        {"1, 000", 1},
+        {"1 ,000", 1},
+        {"12,5", 125},
+        {"1000,", 1000},
+        {"", 0},
+        {"-2,500", -2500},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ReadDenomination(row.text), row.expected) << row.text;
+    }
+    EXPECT_EQ(Compute("1,000", Day(2018, 6, 15), 2020).fields.TreskInt, 88.3);
+    EXPECT_EQ(Compute("10,000", Day(2018, 6, 15), 2020).fields.TreskInt, 883);
+}
+
+// The year of life found a second way: count the anniversaries of the purchase that fall
+// between 1 April of the start year and 31 March of the next.
+int AnniversaryInYear(year_month_day purchase, int startYear) {
+    const sys_days first{year{startYear} / April / 1};
+    const sys_days final{year{startYear + 1} / March / 31};
+    int found = 0;
+    for (int n = 1; n <= 6; ++n) {
+        year_month_day anniversary = purchase + years{n};
+        if (!anniversary.ok())
+            anniversary = anniversary.year() / anniversary.month() / std::chrono::last;
+        const sys_days day{anniversary};
+        if (day >= first && day <= final) {
+            EXPECT_EQ(found, 0) << "two anniversaries in one financial year";
+            found = n;
+        }
+    }
+    return found;
+}
+
+TEST(AccruedInterest, AgreesWithCountingAnniversaries) {
+    const sys_days dayZero{year{1899} / December / 30};
+    for (const int startYear : {2001, 2002, 2003, 2004, 2007, 2012, 2021, 2026, 2031}) {
+        const sys_days yearStart{year{startYear} / April / 1};
+        for (sys_days day{year{1993} / January / 1}; day <= sys_days{year{2032} / December / 31};
+             day += days{1}) {
+            const year_month_day purchase{day};
+            const double serial = (day - dayZero).count();
+            const Result run = Compute("1000", DateText(serial), startYear);
+            const int n = AnniversaryInYear(purchase, startYear);
+            if (day >= yearStart) {
+                ASSERT_EQ(run.outcome, Outcome::NotConsidered) << DateText(serial);
+            } else if (n == 0) {
+                ASSERT_EQ(run.outcome, Outcome::NoInterest) << DateText(serial) << " " << startYear;
+            } else {
+                ASSERT_EQ(run.outcome, Outcome::Amount) << DateText(serial) << " " << startYear;
+                ASSERT_EQ(run.fields.TreskInt, RatePerThousand(serial, n))
+                    << DateText(serial) << " " << startYear;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tresk
