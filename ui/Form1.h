@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+#include "accrued_interest.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The calculator's one window: the controls at fixed places, the fields the handlers share,
+// and one handler per event that the window answers.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    friend class Form1Inspector;  // lets tests read the fields
+
+    void createControls();
+    void setTabOrder();
+    void connectHandlers();
+
+    void Form_Load();
+    void Combo1_Click();
+    void Combo1_LostFocus();
+    void cmDate_Click();
+    void Calendar1_Click();
+    void cmdAmt_GotFocus(std::int16_t Index);
+    void cmdAmt_LostFocus(std::int16_t Index);
+    void cmdDate_GotFocus(std::int16_t Index);
+    void cmdCalc_Click();
+
+    void showNotice(const QString& text);
+    void returnFocusTo(QWidget* control);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    bool clickLeavesEmptyYearList(QWidget* target) const;
+    void handleTextBoxEvent(QObject* watched, QEvent* event);
+
+    QCalendarWidget* Calendar1 = nullptr;
+    QPushButton* cmDate = nullptr;
+    QLineEdit* txtDate = nullptr;
+    QComboBox* Combo1 = nullptr;
+    std::array<QLineEdit*, 4> cmdDate{};
+    std::array<QLineEdit*, 3> cmdAmt{};  // elements 0 and 2; there is no element 1
+    QPushButton* cmdCalc = nullptr;
+    std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
+
+    std::int16_t ctr = 0;
+    QString FyS;
+    double FyE = 0;
+    QString DtOfPur;
+    tresk::InterestFields fields;
+
+    // A click that focuses the denomination box puts the cursor at the click after the
+    // focus-in; the release then selects the whole denomination again.
+    bool selectDenominationOnRelease = false;
+    bool noticeShown = false;
+};
