@@ -20,7 +20,8 @@ for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
 [[ -s $scratch/display ]] || { echo "Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 
-QT_QPA_PLATFORM=xcb "$binary" 2>"$scratch/app.log" &
+mkdir -m 700 "$scratch/runtime"
+XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb "$binary" 2>"$scratch/app.log" &
 app=$!
 info=""
 for _ in $(seq 150); do
