@@ -17,8 +17,7 @@ namespace {
 
 bool HasTitle(Display* display, Window window, const char* title) {
     char* name = nullptr;
-    if (XFetchName(display, window, &name) == 0 || name == nullptr)
-        return false;
+    if (XFetchName(display, window, &name) == 0 || name == nullptr) return false;
     const bool same = std::strcmp(name, title) == 0;
     XFree(name);
     return same;
@@ -60,8 +59,7 @@ int main(int argc, char* argv[]) {
                 break;
             }
         }
-        if (!mapped)
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        if (!mapped) std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
 
     // Let the first paint finish before the memory is read.

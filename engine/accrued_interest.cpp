@@ -36,8 +36,7 @@ double ReadDenomination(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool groupComma = text[i] == ',' && i > 0 && i + 1 < text.size() &&
                                 IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
-        if (!groupComma)
-            ungrouped += text[i];
+        if (!groupComma) ungrouped += text[i];
     }
     return Val(ungrouped);
 }
@@ -46,15 +45,11 @@ int YearOfLife(double yearDiff, double monthOfPurchase) {
     // A purchase in January to March has its anniversary in the calendar year after the
     // financial year's start year, so it is one year further into its life.
     const int early = monthOfPurchase < 4 ? 1 : 0;
-    if (yearDiff > 6)
-        return 0;
-    if (yearDiff > 5)
-        return early ? 0 : 6;
+    if (yearDiff > 6) return 0;
+    if (yearDiff > 5) return early ? 0 : 6;
     // A purchase in the start year itself reaches this point only when made before 1 April.
-    if (yearDiff == 0)
-        return 1;
-    if (yearDiff < 0)
-        return 0;
+    if (yearDiff == 0) return 1;
+    if (yearDiff < 0) return 0;
     return static_cast<int>(yearDiff) + early;
 }
 
@@ -70,27 +65,23 @@ double RatePerThousand(double purchaseDate, int yearOfLife) {
 Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_view dtOfPurText,
                                std::string_view fySText, InterestFields& fields) {
     // Without a start year "1/4/" names no date; nothing can be computed or stored.
-    if (fySText.empty())
-        return Outcome::NoStartYear;
+    if (fySText.empty()) return Outcome::NoStartYear;
 
     fields.amt = ReadDenomination(denominationText);
     fields.FyStart = IntText(1) + "/" + IntText(4) + "/" + std::string(fySText);
     const double purchase = DateFromText(dtOfPurText);
     fields.mDtOfPur = MonthOf(purchase);
     const double fyStart = DateFromText(fields.FyStart);
-    if (purchase >= fyStart)
-        return Outcome::NotConsidered;
+    if (purchase >= fyStart) return Outcome::NotConsidered;
 
     fields.YearDiff = YearOf(fyStart) - YearOf(purchase);
     const int yearOfLife = YearOfLife(fields.YearDiff, fields.mDtOfPur);
-    if (yearOfLife == 0)
-        return Outcome::NoInterest;
+    if (yearOfLife == 0) return Outcome::NoInterest;
 
     // The denomination enters the product as its 15-digit text reads back.
     const double amount = std::isfinite(fields.amt) ? Val(Str(fields.amt)) : fields.amt;
     const double interest = amount * RatePerThousand(purchase, yearOfLife) / 1000;
-    if (!std::isfinite(interest))
-        return Outcome::TooLarge;
+    if (!std::isfinite(interest)) return Outcome::TooLarge;
     fields.TreskInt = Round2(interest);
     return Outcome::Amount;
 }

@@ -46,8 +46,7 @@ long long LeadingPowerOfTen(std::string_view mantissa, long long exponent) {
     const auto intDigits =
         static_cast<long long>(point == std::string_view::npos ? mantissa.size() : point);
     const auto firstNonZero = mantissa.find_first_not_of("0.");
-    if (firstNonZero == std::string_view::npos)
-        return 0;
+    if (firstNonZero == std::string_view::npos) return 0;
     const auto position = static_cast<long long>(firstNonZero);
     const long long power = position < intDigits ? intDigits - position - 1 : intDigits - position;
     return power + exponent;
@@ -64,11 +63,9 @@ std::string TwoDecimals(double magnitude, Tie tie) {
     if (eighths < 0x1p53 && eighths == std::floor(eighths) && std::fmod(eighths, 2.0) == 1.0) {
         const auto odd = static_cast<long long>(eighths);
         long long cents = 125 * odd / 10;  // the half is dropped: rounded towards zero
-        if (tie == Tie::AwayFromZero || cents % 2 != 0)
-            ++cents;
+        if (tie == Tie::AwayFromZero || cents % 2 != 0) ++cents;
         std::string digits = std::to_string(cents);
-        if (digits.size() < 3)
-            digits.insert(0, 3 - digits.size(), '0');
+        if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
         digits.insert(digits.size() - 2, 1, '.');
         return digits;
     }
@@ -81,8 +78,7 @@ std::string TwoDecimals(double magnitude, Tie tie) {
 std::string GroupThousands(std::string_view digits, std::string_view separator) {
     std::string grouped;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += separator;
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += separator;
         grouped += digits[i];
     }
     return grouped;
@@ -93,13 +89,11 @@ std::string GroupThousands(std::string_view digits, std::string_view separator) 
 double Val(std::string_view text) {
     std::string compact;
     for (const char c : text) {
-        if (!IsBlank(c))
-            compact += c;
+        if (!IsBlank(c)) compact += c;
     }
     std::size_t end = 0;
     const bool negative = !compact.empty() && compact[0] == '-';
-    if (!compact.empty() && (compact[0] == '-' || compact[0] == '+'))
-        ++end;
+    if (!compact.empty() && (compact[0] == '-' || compact[0] == '+')) ++end;
     const std::size_t mantissaStart = end;
     std::size_t digits = 0;
     while (end < compact.size() && IsDigit(compact[end]))
@@ -109,24 +103,20 @@ double Val(std::string_view text) {
         while (end < compact.size() && IsDigit(compact[end]))
             ++end, ++digits;
     }
-    if (digits == 0)
-        return 0;
+    if (digits == 0) return 0;
     const std::size_t mantissaEnd = end;
 
     long long exponent = 0;
     if (end < compact.size() && (compact[end] == 'e' || compact[end] == 'E')) {
         std::size_t e = end + 1;
         const bool negativeExponent = e < compact.size() && compact[e] == '-';
-        if (e < compact.size() && (compact[e] == '-' || compact[e] == '+'))
-            ++e;
+        if (e < compact.size() && (compact[e] == '-' || compact[e] == '+')) ++e;
         if (e < compact.size() && IsDigit(compact[e])) {
             for (; e < compact.size() && IsDigit(compact[e]); ++e) {
                 // Saturate: beyond this every value overflows or underflows anyway.
-                if (exponent < 100'000'000)
-                    exponent = exponent * 10 + (compact[e] - '0');
+                if (exponent < 100'000'000) exponent = exponent * 10 + (compact[e] - '0');
             }
-            if (negativeExponent)
-                exponent = -exponent;
+            if (negativeExponent) exponent = -exponent;
             end = e;
         }
     }
@@ -142,15 +132,13 @@ double Val(std::string_view text) {
 }
 
 std::string Str(double number) {
-    if (number == 0)
-        return " 0";
+    if (number == 0) return " 0";
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
                                       std::chars_format::general, 15);
     std::string text(buffer.data(), result.ptr);
     for (char& c : text) {
-        if (c == 'e')
-            c = 'E';
+        if (c == 'e') c = 'E';
     }
     return number < 0 ? text : " " + text;
 }
@@ -183,8 +171,7 @@ std::string Format(double number, std::string_view pattern, std::string_view dec
 }
 
 double DateFromText(std::string_view text) {
-    if (text.empty())
-        return 0;
+    if (text.empty()) return 0;
     std::array<int, 3> parts{};  // day, month, year
     std::size_t pos = 0;
     const auto skipBlanks = [&] {
@@ -204,17 +191,14 @@ double DateFromText(std::string_view text) {
         pos += length;
         skipBlanks();
         if (k < 2) {
-            if (pos >= text.size() || text[pos] != '/')
-                TypeMismatch();
+            if (pos >= text.size() || text[pos] != '/') TypeMismatch();
             ++pos;
         }
     }
-    if (pos != text.size() || parts[2] < 1)
-        TypeMismatch();
+    if (pos != text.size() || parts[2] < 1) TypeMismatch();
     const year_month_day day{year{parts[2]}, month{static_cast<unsigned>(parts[1])},
                              std::chrono::day{static_cast<unsigned>(parts[0])}};
-    if (!day.ok())
-        TypeMismatch();
+    if (!day.ok()) TypeMismatch();
     return DayNumber(day);
 }
 
@@ -228,8 +212,7 @@ double MonthOf(double date) {
 
 double Round2(double number) {
     // Every double from 2^52 on is a whole number already.
-    if (!std::isfinite(number) || std::fabs(number) >= 0x1p52)
-        return number;
+    if (!std::isfinite(number) || std::fabs(number) >= 0x1p52) return number;
     const std::string fixed = TwoDecimals(std::fabs(number), Tie::ToEven);
     double rounded = 0;
     std::from_chars(fixed.data(), fixed.data() + fixed.size(), rounded);

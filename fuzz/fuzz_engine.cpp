@@ -22,8 +22,7 @@ std::string_view NextField(std::string_view& rest) {
 }
 
 void Check(bool condition) {
-    if (!condition)
-        __builtin_trap();
+    if (!condition) __builtin_trap();
 }
 
 void FeedConversions(std::string_view text) {
@@ -65,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const tresk::Outcome outcome =
             tresk::ComputeAccruedInterest(denomination, purchase, startYear, fields);
-        if (outcome == tresk::Outcome::Amount)
-            Check(std::isfinite(fields.TreskInt));
+        if (outcome == tresk::Outcome::Amount) Check(std::isfinite(fields.TreskInt));
     } catch (const std::invalid_argument&) {
         // A date or start year that is not a date; the window never hands such texts over.
     }

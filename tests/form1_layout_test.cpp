@@ -58,14 +58,10 @@ const ControlRow kControls[] = {
 };
 
 QString CaptionOf(const QWidget* control) {
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* button = qobject_cast<const QPushButton*>(control))
-        return button->text();
-    if (auto* box = qobject_cast<const QLineEdit*>(control))
-        return box->text();
-    if (auto* list = qobject_cast<const QComboBox*>(control))
-        return list->currentText();
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<const QPushButton*>(control)) return button->text();
+    if (auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
+    if (auto* list = qobject_cast<const QComboBox*>(control)) return list->currentText();
     return {};
 }
 
@@ -121,8 +117,7 @@ TEST_F(LayoutTest, EveryControlAsInTheTable) {
 TEST_F(LayoutTest, StackingOrderFollowsTheTable) {
     std::vector<QString> bottomUp;
     for (QObject* child : window->children()) {
-        if (child->isWidgetType())
-            bottomUp.push_back(child->objectName());
+        if (child->isWidgetType()) bottomUp.push_back(child->objectName());
     }
     std::vector<QString> expected;
     for (auto row = std::rbegin(kControls); row != std::rend(kControls); ++row) {
@@ -155,6 +150,9 @@ TEST_F(LayoutTest, CalendarStandsOnItsStoredDay) {
     EXPECT_EQ(month->yearShown(), 2007);
     EXPECT_EQ(month->monthShown(), 4);
     EXPECT_EQ(month->verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
+    // A day beyond these has no four-digit date text, and picking it would throw.
+    EXPECT_EQ(month->minimumDate(), QDate(1, 1, 1));
+    EXPECT_EQ(month->maximumDate(), QDate(9999, 12, 31));
     EXPECT_EQ(month->weekdayTextFormat(Qt::Sunday).foreground().color(), QColor(0, 0, 160));
     EXPECT_EQ(month->headerTextFormat().foreground().color(), QColor(0, 0, 255));
     EXPECT_EQ(month->headerTextFormat().font().family(), InstalledFace("Bookman Old Style"));
@@ -179,8 +177,7 @@ TEST_F(LayoutTest, NoCaptionIsClipped) {
     for (const ControlRow& row : kControls) {
         QWidget* widget = control(row.name);
         const QString caption = CaptionOf(widget);
-        if (caption.isEmpty())
-            continue;
+        if (caption.isEmpty()) continue;
         const QFontMetrics metrics(widget->font());
         int room = widget->contentsRect().width();
         if (qobject_cast<QPushButton*>(widget)) {

@@ -13,8 +13,7 @@ QtMessageHandler qtHandler = nullptr;
 
 // The offscreen platform says so whenever a window is raised or a popup grabs the keyboard.
 void QuietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
+    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
     qtHandler(type, context, text);
 }
 

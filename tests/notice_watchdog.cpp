@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 
 NoticeWatchdog& NoticeWatchdog::instance() {
@@ -20,9 +21,13 @@ std::vector<Notice> NoticeWatchdog::take() {
 }
 
 void NoticeWatchdog::dismissModalBox() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible())
+    // A menu (the calendar's month menu) runs its own loop as well; it is no notice.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        menu->close();
         return;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr) {
         seen_.push_back({modal->windowTitle(), QStringLiteral("<not a message box>"), false});

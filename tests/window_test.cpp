@@ -56,8 +56,7 @@ void WindowTest::chooseYear(int year, By by) {
         const QPoint item = view->visualRect(view->model()->index(row, 0)).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
     } else {
-        if (focused() != list)
-            QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+        if (focused() != list) QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
         ASSERT_EQ(focused(), list);
         QTest::keyClick(list, Qt::Key_F4);
         QAbstractItemView* view = list->view();

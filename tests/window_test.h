@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "Form1.h"
@@ -15,6 +16,11 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QCalendarWidget;
+
+// Lets GoogleTest print texts in its messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 enum class By { Mouse, Keyboard };
 
@@ -27,8 +33,7 @@ class WindowTest : public ::testing::Test {
     template <class T = QWidget>
     T* control(const char* name) const {
         T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr)
-            ADD_FAILURE() << "no control " << name;
+        if (found == nullptr) ADD_FAILURE() << "no control " << name;
         return found;
     }
     QComboBox* yearList() const;

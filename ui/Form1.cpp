@@ -135,6 +135,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Form_Load();
 }
 
+Form1::~Form1() {
+    // QWidget's destructor still hides the window and moves the focus, after this object's own
+    // part is gone: nothing of it may answer those.
+    disconnect(qApp, &QApplication::focusChanged, this, &Form1::onFocusChanged);
+    if (QWindow* handle = windowHandle()) handle->removeEventFilter(this);
+}
+
 void Form1::createControls() {
     // Created from the bottom of the stacking order up, so that later controls lie above.
     const QFont bold825 = Bold825();
@@ -202,6 +209,8 @@ void Form1::createControls() {
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setFirstDayOfWeek(Qt::Sunday);
     Calendar1->setGridVisible(true);
+    // The days that the date text and the engine can carry.
+    Calendar1->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     Calendar1->setSelectedDate(QDate(2007, 4, 11));
     Calendar1->setAccessibleName(QStringLiteral("Date of purchase calendar"));
     ApplyCalendarLook(Calendar1);
@@ -228,8 +237,7 @@ void Form1::connectHandlers() {
     create();
     windowHandle()->installEventFilter(this);
     for (QLineEdit* box : cmdAmt) {
-        if (box != nullptr)
-            box->installEventFilter(this);
+        if (box != nullptr) box->installEventFilter(this);
     }
     for (QLineEdit* box : cmdDate)
         box->installEventFilter(this);
@@ -247,13 +255,11 @@ void Form1::paintEvent(QPaintEvent* event) {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {
         const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
-            return false;
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
         // Answered before the click moves the focus, so that the click itself does nothing
         // (no Calculate behind the notice, no button left pressed).
         const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (!clickLeavesEmptyYearList(childAt(position)))
-            return false;
+        if (!clickLeavesEmptyYearList(childAt(position))) return false;
         Combo1_LostFocus();
         return true;
     }
@@ -264,8 +270,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::handleTextBoxEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     for (std::int16_t index = 0; index < static_cast<std::int16_t>(cmdAmt.size()); ++index) {
-        if (cmdAmt[index] == nullptr || watched != cmdAmt[index])
-            continue;
+        if (cmdAmt[index] == nullptr || watched != cmdAmt[index]) continue;
         if (type == QEvent::FocusIn) {
             cmdAmt_GotFocus(index);
             selectDenominationOnRelease =
@@ -279,21 +284,17 @@ void Form1::handleTextBoxEvent(QObject* watched, QEvent* event) {
         return;
     }
     for (std::int16_t index = 0; index < static_cast<std::int16_t>(cmdDate.size()); ++index) {
-        if (watched == cmdDate[index] && type == QEvent::FocusIn)
-            cmdDate_GotFocus(index);
+        if (watched == cmdDate[index] && type == QEvent::FocusIn) cmdDate_GotFocus(index);
     }
 }
 
 bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
-    if (QApplication::focusWidget() != Combo1 || !Combo1->currentText().isEmpty())
-        return false;
+    if (QApplication::focusWidget() != Combo1 || !Combo1->currentText().isEmpty()) return false;
     // The widget that the click would focus, found as Qt finds it.
     for (QWidget* widget = target; widget != nullptr && widget != this;
          widget = widget->parentWidget()) {
-        if (widget == Combo1)
-            return false;
-        if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus))
-            return true;
+        if (widget == Combo1) return false;
+        if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) return true;
     }
     return false;
 }
@@ -301,14 +302,12 @@ bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
 void Form1::onFocusChanged(QWidget* old, QWidget* now) {
     // Only a move to another control of this window counts as leaving the year list: the list's
     // own drop-down and the notice's box are other windows, and losing activation leaves none.
-    if (old != Combo1 || now == nullptr || now->window() != this || noticeShown)
-        return;
+    if (old != Combo1 || now == nullptr || now->window() != this || noticeShown) return;
     // Deferred, so that the move that took the focus has finished before the notice shows.
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (QApplication::focusWidget() != Combo1)
-                Combo1_LostFocus();
+            if (QApplication::focusWidget() != Combo1) Combo1_LostFocus();
         },
         Qt::QueuedConnection);
 }
@@ -319,11 +318,11 @@ void Form1::showNotice(const QString& text) {
     notice.setWindowModality(Qt::ApplicationModal);
     notice.exec();
     noticeShown = false;
+    // Without a window manager nothing hands the activation back when the notice closes.
+    activateWindow();
 }
 
 void Form1::returnFocusTo(QWidget* control) {
-    // Without a window manager the window is not re-activated when the notice closes.
-    activateWindow();
     control->setFocus(Qt::OtherFocusReason);
 }
 
@@ -343,8 +342,7 @@ void Form1::Combo1_Click() {
 }
 
 void Form1::Combo1_LostFocus() {
-    if (!Combo1->currentText().isEmpty())
-        return;
+    if (!Combo1->currentText().isEmpty()) return;
     showNotice(kChooseYear);
     returnFocusTo(Combo1);
 }

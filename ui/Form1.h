@@ -21,6 +21,7 @@ class Form1 : public QWidget {
 
   public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

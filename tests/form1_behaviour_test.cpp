@@ -1,0 +1,302 @@
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <functional>
+
+#include "conversions.h"
+#include "form1_inspector.h"
+#include "window_test.h"
+
+namespace {
+
+const QString kChooseYear = "Pls. Select a year from the Drop Down List";
+const QString kNotConsidered =
+    "Accrued Interest of Tresk will not be considered for the specified Financial Year";
+const QString kNoInterest = "No Interest for this year";
+const QString kTooLarge = "Denomination is too large to calculate";
+
+QString YearText(int year) {
+    return QString::fromStdString(tresk::Str(year));
+}
+
+class BehaviourTest : public WindowTest {
+  protected:
+    QLineEdit* result() const { return box("cmdDate(0)"); }
+    double treskInt() const { return Form1Inspector::fields(*window).TreskInt; }
+    void typeIntoYearList(const QString& text) {
+        QTest::keyClicks(yearList(), text);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(BehaviourTest, ChoosingAYearStoresItAndShowsTheFollowingYear) {
+    const int first = currentYear() - 5;
+    const int last = currentYear() + 5;
+    chooseYear(currentYear(), By::Keyboard);
+    EXPECT_EQ(Form1Inspector::FyS(*window), YearText(currentYear()));
+    EXPECT_EQ(Form1Inspector::FyE(*window), currentYear() + 1);
+    EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(currentYear() + 1));
+
+    chooseYear(last, By::Mouse);
+    EXPECT_EQ(Form1Inspector::FyS(*window), YearText(last));
+    EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(last + 1));
+
+    // Arrow keys on the closed list choose too.
+    QTest::keyClick(yearList(), Qt::Key_Up);
+    EXPECT_EQ(Form1Inspector::FyS(*window), YearText(last - 1));
+    EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(last));
+
+    chooseYear(first, By::Mouse);
+    EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(first + 1));
+    EXPECT_TRUE(notices().empty());
+}
+
+TEST_F(BehaviourTest, LeavingTheEmptyYearListAsksForAYear) {
+    const struct {
+        const char* name;
+        std::function<void()> leave;
+    } rows[] = {
+        {"Tab", [this] { pressTab(); }},
+        {"Shift+Tab", [this] { pressTab(true); }},
+        {"click into the denomination",
+         [this] { QTest::mouseClick(box("cmdAmt(0)"), Qt::LeftButton); }},
+        {"click on Calculate", [this] { QTest::mouseClick(button("cmdCalc"), Qt::LeftButton); }},
+        {"click on the calendar button",
+         [this] { QTest::mouseClick(button("cmDate"), Qt::LeftButton); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(focused(), yearList());
+        row.leave();
+        QApplication::processEvents();
+        EXPECT_EQ(notices(), std::vector<QString>{kChooseYear});
+        EXPECT_EQ(focused(), yearList());
+        EXPECT_EQ(QApplication::activeWindow(), window.get());
+        // The click that was answered with the notice did nothing else.
+        EXPECT_EQ(result()->text(), "");
+        EXPECT_FALSE(calendar()->isVisible());
+        EXPECT_EQ(Form1Inspector::FyS(*window), "");
+    }
+}
+
+TEST_F(BehaviourTest, AChosenYearLetsTheFocusLeaveSilently) {
+    chooseYear(currentYear());
+    pressTab();
+    EXPECT_EQ(focused(), box("cmdAmt(0)"));
+    EXPECT_TRUE(notices().empty());
+}
+
+TEST_F(BehaviourTest, OpeningTheDropDownShowsNoNotice) {
+    QComboBox* list = yearList();
+    for (int round = 0; round < 2; ++round) {
+        QTest::keyClick(list, Qt::Key_F4);
+        ASSERT_TRUE(list->view()->isVisible());
+        waitUntilFocusWindowIs(list->view()->window());
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        waitUntilFocusWindowIs(window.get());
+        EXPECT_EQ(focused(), list);
+    }
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
+    ASSERT_TRUE(list->view()->isVisible());
+    waitUntilFocusWindowIs(list->view()->window());
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    waitUntilFocusWindowIs(window.get());
+    EXPECT_TRUE(notices().empty());
+    EXPECT_EQ(list->currentText(), "");
+}
+
+TEST_F(BehaviourTest, TypingIntoTheYearListChoosesNothing) {
+    chooseYear(currentYear());
+    for (const QString& typed : {YearText(currentYear() + 1), QString("2030"), QString("abc")}) {
+        QTest::keyClick(yearList(), Qt::Key_A, Qt::ControlModifier);
+        typeIntoYearList(typed);
+        QTest::keyClick(yearList(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(yearList()->currentText(), typed);
+        EXPECT_EQ(yearList()->count(), 11);
+        EXPECT_EQ(Form1Inspector::FyS(*window), YearText(currentYear())) << typed.toStdString();
+        EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(currentYear() + 1));
+    }
+    // Leaving a list with a typed text passes without a notice and still stores nothing.
+    pressTab();
+    EXPECT_EQ(focused(), box("cmdAmt(0)"));
+    EXPECT_EQ(Form1Inspector::FyS(*window), YearText(currentYear()));
+    EXPECT_TRUE(notices().empty());
+}
+
+TEST_F(BehaviourTest, DenominationIsWhollySelectedWhenFocused) {
+    chooseYear(currentYear());
+    typeDenomination("12345");
+    QLineEdit* denomination = box("cmdAmt(0)");
+
+    pressTab();
+    pressTab(true);
+    EXPECT_EQ(focused(), denomination);
+    EXPECT_EQ(denomination->selectedText(), "12345") << "by Tab";
+
+    QTest::mouseClick(button("cmdCalc"), Qt::LeftButton);
+    QTest::mouseClick(denomination, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_EQ(denomination->selectedText(), "12345") << "by a click near the start";
+    QTest::mouseClick(button("cmdCalc"), Qt::LeftButton);
+    QTest::mouseClick(denomination, Qt::LeftButton, {}, QPoint(denomination->width() - 4, 8));
+    EXPECT_EQ(denomination->selectedText(), "12345") << "by a click at the end";
+
+    QTest::keyClicks(denomination, "500");
+    EXPECT_EQ(denomination->text(), "500") << "typing replaces the denomination";
+    notices();  // the Calculate clicks ran without a date
+}
+
+TEST_F(BehaviourTest, PickingADayFillsTheDateBoxAndClosesTheCalendar) {
+    chooseYear(currentYear());
+    for (const By by : {By::Mouse, By::Keyboard}) {
+        const QDate day = by == By::Mouse ? QDate(2024, 6, 15) : QDate(2019, 2, 28);
+        pickDate(day, by);
+        EXPECT_FALSE(calendar()->isVisible());
+        EXPECT_EQ(box("txtDate")->text(), day.toString("dd/MM/yyyy"));
+        EXPECT_EQ(Form1Inspector::DtOfPur(*window), box("txtDate")->text());
+        EXPECT_EQ(tresk::DateFromText(Form1Inspector::DtOfPur(*window).toStdString()),
+                  tresk::DateSerial(day.year(), day.month(), day.day()));
+        EXPECT_EQ(focused(), button("cmdCalc"));
+    }
+    for (const QDate day : {QDate(1, 1, 1), QDate(9999, 12, 31)}) {
+        pickDate(day);
+        EXPECT_EQ(box("txtDate")->text(), day.toString("dd/MM/yyyy"));
+    }
+    pickDate(QDate(2019, 2, 28), By::Mouse);
+    // Shown again, the calendar stands on the last day picked.
+    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
+    EXPECT_TRUE(calendar()->isVisible());
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2019, 2, 28));
+    EXPECT_TRUE(notices().empty());
+}
+
+struct CalculateRow {
+    const char* name;
+    const char* denomination;
+    int yearsBefore, month, day;  // purchase, relative to the chosen start year; 0 month: none
+    std::vector<QString> notices;
+    const char* shown;
+};
+
+TEST_F(BehaviourTest, CalculateShowsTheAmountOrTheNotice) {
+    const CalculateRow rows[] = {
+        {"June two years before", "1000", 2, 6, 15, {}, "88.30"},
+        {"February two years before", "1000", 2, 2, 10, {}, "95.50"},
+        {"May five years before", "1000", 5, 5, 20, {}, "111.70"},
+        {"half denomination", "500", 2, 6, 15, {}, "44.15"},
+        {"January six years before", "1000", 6, 1, 5, {kNoInterest}, "0.00"},
+        {"1 April of the start year", "1000", 0, 4, 1, {kNotConsidered}, "0"},
+        {"grouping commas", "10,000", 2, 6, 15, {}, "883.00"},
+        {"grouped result", "1,234,567", 2, 6, 15, {}, "109,012.27"},
+        {"oversized denomination", "1e308", 2, 6, 15, {kTooLarge}, "0.00"},
+        {"negative denomination", "-1000", 2, 6, 15, {}, "-88.30"},
+        {"not a number", "abc", 2, 6, 15, {}, "0.00"},
+    };
+    const int start = currentYear();
+    chooseYear(start);
+    for (const CalculateRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        typeDenomination(row.denomination);
+        pickDate(QDate(start - row.yearsBefore, row.month, row.day));
+        clickCalculate();
+        EXPECT_EQ(notices(), row.notices);
+        EXPECT_EQ(result()->text(), row.shown);
+    }
+}
+
+TEST_F(BehaviourTest, CalculateWithoutADateFindsNoInterest) {
+    chooseYear(currentYear());
+    typeDenomination("1000");
+    clickCalculate();
+    EXPECT_EQ(notices(), std::vector<QString>{kNoInterest});
+    EXPECT_EQ(result()->text(), "0.00");
+}
+
+TEST_F(BehaviourTest, AmountIsKeptAcrossANoInterestRun) {
+    chooseYear(currentYear());
+    typeDenomination("1000");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    clickCalculate();
+    ASSERT_EQ(result()->text(), "88.30");
+    pickDate(QDate(currentYear() - 6, 1, 5));
+    clickCalculate();
+    EXPECT_EQ(notices(), std::vector<QString>{kNoInterest});
+    EXPECT_EQ(result()->text(), "0.00");
+    EXPECT_EQ(treskInt(), 88.3);
+
+    // An oversized denomination leaves it too.
+    typeDenomination("1e400");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    clickCalculate();
+    EXPECT_EQ(notices(), std::vector<QString>{kTooLarge});
+    EXPECT_EQ(treskInt(), 88.3);
+}
+
+TEST_F(BehaviourTest, ChoosingAnotherYearKeepsTheShownResult) {
+    chooseYear(currentYear());
+    typeDenomination("1000");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    clickCalculate();
+    chooseYear(currentYear() + 1, By::Keyboard);
+    EXPECT_EQ(result()->text(), "88.30");
+    EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(currentYear() + 2));
+}
+
+TEST_F(BehaviourTest, CalculateWithOnlyATypedYearAsksForAYear) {
+    typeIntoYearList(YearText(currentYear()));
+    pressTab();
+    EXPECT_EQ(focused(), box("cmdAmt(0)"));
+    typeDenomination("1000");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    clickCalculate();
+    EXPECT_EQ(notices(), std::vector<QString>{kChooseYear});
+    EXPECT_EQ(result()->text(), "0.00");
+    EXPECT_EQ(focused(), yearList());
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
+    EXPECT_EQ(treskInt(), 0);
+}
+
+TEST_F(BehaviourTest, AmountUsesTheLocalesSeparators) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    chooseYear(currentYear());
+    typeDenomination("1,234,567");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    clickCalculate();
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(result()->text(), "109.012,27");
+}
+
+TEST_F(BehaviourTest, WholeJobWithTheKeyboardAlone) {
+    QComboBox* list = yearList();
+    QTest::keyClick(list, Qt::Key_F4);
+    waitUntilFocusWindowIs(list->view()->window());
+    QTest::keyClick(list->view(), Qt::Key_End);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    waitUntilFocusWindowIs(window.get());
+    const int start = currentYear() + 5;
+    ASSERT_EQ(Form1Inspector::FyS(*window), YearText(start));
+
+    pressTab();
+    QTest::keyClicks(focused(), "2,000");
+    pressTab();
+    ASSERT_EQ(focused(), button("cmDate"));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    ASSERT_TRUE(calendar()->isVisible());
+    // From 11 April 2007 one day on and back, then pick 11 April 2007 itself.
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QTest::keyClick(focused(), Qt::Key_Left);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(box("txtDate")->text(), "11/04/2007");
+    ASSERT_EQ(focused(), button("cmdCalc"));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    // Bought in April 2007, the certificate is long matured by any year the list offers.
+    EXPECT_EQ(notices(), std::vector<QString>{kNoInterest});
+    EXPECT_EQ(result()->text(), "0.00");
+}
+
+}  // namespace
