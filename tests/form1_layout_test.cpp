@@ -76,6 +76,7 @@ TEST_F(LayoutTest, WindowIsFixedLavenderAndTitled) {
     EXPECT_EQ(window->palette().color(QPalette::Window), kLavender);
     EXPECT_EQ(window->font().family(), InstalledFace("MS Sans Serif"));
     EXPECT_EQ(window->font().pointSizeF(), 8.25);
+    EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(48, 48)));
 }
 
 TEST_F(LayoutTest, EveryControlAsInTheTable) {

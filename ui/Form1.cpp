@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFocusEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -123,6 +124,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Twips(0, 0, 4965, 4020).size());
+    QIcon icon;
+    for (const int size : {48, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/org.tresk.InterestCalculator-%1.png").arg(size));
+    }
+    setWindowIcon(icon);
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 400));
     QPalette surface = palette();
     surface.setColor(QPalette::Window, kLavender);
