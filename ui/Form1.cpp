@@ -184,8 +184,9 @@ void Form1::createControls() {
     cmdDate[2] = TextBox(this, "cmdDate(2)", Twips(3000, 1560, 495, 315));
     cmdDate[3] = TextBox(this, "cmdDate(3)", Twips(3600, 1560, 150, 315));
     // The date-part boxes stay hidden for the life of the window.
-    for (std::size_t i = 1; i < cmdDate.size(); ++i)
+    for (std::size_t i = 1; i < cmdDate.size(); ++i) {
         cmdDate[i]->hide();
+    }
 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -226,8 +227,9 @@ void Form1::createControls() {
 void Form1::setTabOrder() {
     QWidget* const order[] = {Combo1,  cmdAmt[0], cmDate,     cmdDate[1], cmdDate[2], cmdDate[3],
                               cmdCalc, txtDate,   cmdDate[0], cmdAmt[2],  Calendar1};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void Form1::connectHandlers() {
@@ -245,8 +247,9 @@ void Form1::connectHandlers() {
     for (QLineEdit* box : cmdAmt) {
         if (box != nullptr) box->installEventFilter(this);
     }
-    for (QLineEdit* box : cmdDate)
+    for (QLineEdit* box : cmdDate) {
         box->installEventFilter(this);
+    }
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -328,10 +331,6 @@ void Form1::showNotice(const QString& text) {
     activateWindow();
 }
 
-void Form1::returnFocusTo(QWidget* control) {
-    control->setFocus(Qt::OtherFocusReason);
-}
-
 void Form1::Form_Load() {
     ctr = static_cast<std::int16_t>(tresk::YearOf(tresk::Today()));
     for (int position = 0; position <= 10; ++position) {
@@ -350,7 +349,7 @@ void Form1::Combo1_Click() {
 void Form1::Combo1_LostFocus() {
     if (!Combo1->currentText().isEmpty()) return;
     showNotice(kChooseYear);
-    returnFocusTo(Combo1);
+    Combo1->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::cmDate_Click() {
@@ -401,7 +400,7 @@ void Form1::cmdCalc_Click() {
             break;
         case tresk::Outcome::NoStartYear:
             showNotice(kChooseYear);
-            returnFocusTo(Combo1);
+            Combo1->setFocus(Qt::OtherFocusReason);
             break;
         case tresk::Outcome::TooLarge:
             showNotice(kTooLarge);

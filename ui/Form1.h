@@ -45,7 +45,6 @@ class Form1 : public QWidget {
     void cmdCalc_Click();
 
     void showNotice(const QString& text);
-    void returnFocusTo(QWidget* control);
     void onFocusChanged(QWidget* old, QWidget* now);
     bool clickLeavesEmptyYearList(QWidget* target) const;
     void handleTextBoxEvent(QObject* watched, QEvent* event);
