@@ -15,24 +15,14 @@ void BM_ComputeAccruedInterest(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeAccruedInterest);
 
-void BM_FormatLargeAmount(benchmark::State& state) {
-    double amount = 123456789012.125;
+void BM_Format(benchmark::State& state, double amount) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(amount);
         auto text = tresk::Format(amount, "##,##0.00");
         benchmark::DoNotOptimize(text);
     }
 }
-BENCHMARK(BM_FormatLargeAmount);
-
-void BM_FormatLargestDouble(benchmark::State& state) {
-    double amount = 1.7976931348623157e308;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(amount);
-        auto text = tresk::Format(amount, "##,##0.00");
-        benchmark::DoNotOptimize(text);
-    }
-}
-BENCHMARK(BM_FormatLargestDouble);
+BENCHMARK_CAPTURE(BM_Format, LargeAmount, 123456789012.125);
+BENCHMARK_CAPTURE(BM_Format, LargestDouble, 1.7976931348623157e308);
 
 }  // namespace

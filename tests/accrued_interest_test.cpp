@@ -117,22 +117,22 @@ TEST(AccruedInterest, YearOfLifeForEveryYearDifference) {
     }
 }
 
+void ExpectFields(const InterestFields& actual, const InterestFields& expected) {
+    EXPECT_EQ(actual.amt, expected.amt);
+    EXPECT_EQ(actual.FyStart, expected.FyStart);
+    EXPECT_EQ(actual.mDtOfPur, expected.mDtOfPur);
+    EXPECT_EQ(actual.YearDiff, expected.YearDiff);
+    EXPECT_EQ(actual.TreskInt, expected.TreskInt);
+}
+
 TEST(AccruedInterest, FieldsAreSetAsFarAsTheRunGets) {
     InterestFields fields;
     ComputeAccruedInterest("2,500", "15/06/2018", " 2020", fields);
-    EXPECT_EQ(fields.amt, 2500);
-    EXPECT_EQ(fields.FyStart, "1/4/ 2020");
-    EXPECT_EQ(fields.mDtOfPur, 6);
-    EXPECT_EQ(fields.YearDiff, 2);
-    EXPECT_EQ(fields.TreskInt, 220.75);
+    ExpectFields(fields, {2500, "1/4/ 2020", 6, 2, 220.75});
 
     // Not considered stops before the year difference is taken.
     EXPECT_EQ(ComputeAccruedInterest("100", "01/05/2021", " 2021", fields), Outcome::NotConsidered);
-    EXPECT_EQ(fields.amt, 100);
-    EXPECT_EQ(fields.FyStart, "1/4/ 2021");
-    EXPECT_EQ(fields.mDtOfPur, 5);
-    EXPECT_EQ(fields.YearDiff, 2);
-    EXPECT_EQ(fields.TreskInt, 220.75);
+    ExpectFields(fields, {100, "1/4/ 2021", 5, 2, 220.75});
 }
 
 TEST(AccruedInterest, AmountIsKeptAcrossANoInterestRun) {
@@ -147,11 +147,7 @@ TEST(AccruedInterest, AmountIsKeptAcrossANoInterestRun) {
 TEST(AccruedInterest, MissingStartYearChangesNothing) {
     InterestFields fields{12, "kept", 7, 3, 88.3};
     EXPECT_EQ(ComputeAccruedInterest("1000", "15/06/2018", "", fields), Outcome::NoStartYear);
-    EXPECT_EQ(fields.amt, 12);
-    EXPECT_EQ(fields.FyStart, "kept");
-    EXPECT_EQ(fields.mDtOfPur, 7);
-    EXPECT_EQ(fields.YearDiff, 3);
-    EXPECT_EQ(fields.TreskInt, 88.3);
+    ExpectFields(fields, {12, "kept", 7, 3, 88.3});
 }
 
 TEST(AccruedInterest, OversizedDenominationIsTooLarge) {
