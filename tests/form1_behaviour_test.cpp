@@ -84,6 +84,36 @@ TEST_F(BehaviourTest, LeavingTheEmptyYearListAsksForAYear) {
     }
 }
 
+TEST_F(BehaviourTest, AnotherWindowTakingTheActivationShowsNoNotice) {
+    QLineEdit other;  // another program's window, with a box to click into
+    other.setWindowTitle("another program");
+    other.show();
+    other.activateWindow();
+    waitUntilFocusWindowIs(&other);
+    QTest::mouseClick(&other, Qt::LeftButton);
+    ASSERT_EQ(focused(), &other);
+    window->activateWindow();
+    waitUntilFocusWindowIs(window.get());
+    EXPECT_EQ(focused(), yearList());
+    EXPECT_TRUE(notices().empty());
+}
+
+TEST_F(BehaviourTest, EnterAndEscapePressNoButton) {
+    chooseYear(currentYear());
+    typeDenomination("1000");
+    for (QWidget* from : std::initializer_list<QWidget*>{box("cmdAmt(0)"), button("cmdCalc")}) {
+        while (focused() != from)
+            pressTab();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QTest::keyClick(from, key);
+        }
+    }
+    EXPECT_EQ(result()->text(), "") << "Calculate did not run";
+    EXPECT_FALSE(calendar()->isVisible());
+    EXPECT_TRUE(notices().empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(BehaviourTest, AChosenYearLetsTheFocusLeaveSilently) {
     chooseYear(currentYear());
     pressTab();
