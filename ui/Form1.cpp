@@ -311,7 +311,7 @@ bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
 void Form1::onFocusChanged(QWidget* old, QWidget* now) {
     // Only a move to another control of this window counts as leaving the year list: the list's
     // own drop-down and the notice's box are other windows, and losing activation leaves none.
-    if (old != Combo1 || now == nullptr || now->window() != this || noticeShown) return;
+    if (old != Combo1 || now == nullptr || now->window() != this) return;
     // Deferred, so that the move that took the focus has finished before the notice shows.
     QMetaObject::invokeMethod(
         this,
@@ -322,11 +322,9 @@ void Form1::onFocusChanged(QWidget* old, QWidget* now) {
 }
 
 void Form1::showNotice(const QString& text) {
-    noticeShown = true;
     QMessageBox notice(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, this);
     notice.setWindowModality(Qt::ApplicationModal);
     notice.exec();
-    noticeShown = false;
     // Without a window manager nothing hands the activation back when the notice closes.
     activateWindow();
 }

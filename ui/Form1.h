@@ -67,5 +67,4 @@ class Form1 : public QWidget {
     // A click that focuses the denomination box puts the cursor at the click after the
     // focus-in; the release then selects the whole denomination again.
     bool selectDenominationOnRelease = false;
-    bool noticeShown = false;
 };
