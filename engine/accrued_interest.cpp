@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "conversions.h"
 
@@ -25,20 +27,115 @@ constexpr std::array<Schedule, 4> kSchedules{{
      {113, 125.8, 140, 155.8, 173.5, 193.1}},  // before 1 March 2001
 }};
 
-bool IsDigit(char c) {
+bool IsDigit(char32_t c) {
     return c >= '0' && c <= '9';
+}
+
+// Characters that carry no meaning inside a typed or pasted number: blanks, the spaces that
+// group digits, and the invisible format characters that text copied from web pages and
+// spreadsheets brings along (Unicode category Cf).
+bool IsSkipped(char32_t c) {
+    switch (c) {
+        case ' ':
+        case '\t':
+        case '\n':
+        case 0x00A0:  // no-break space
+        case 0x2007:  // figure space
+        case 0x2009:  // thin space
+        case 0x202F:  // narrow no-break space
+        case 0x00AD:  // soft hyphen
+        case 0x061C:  // Arabic letter mark
+        case 0x180E:  // Mongolian vowel separator
+        case 0xFEFF:  // byte order mark, zero-width no-break space
+            return true;
+        default:
+            return (c >= 0x200B && c <= 0x200F) ||  // zero-width spaces, joiners, LRM, RLM
+                   (c >= 0x202A && c <= 0x202E) ||  // bidirectional embeddings and overrides
+                   (c >= 0x2060 && c <= 0x2064) ||  // word joiner, invisible operators
+                   (c >= 0x2066 && c <= 0x206F) ||  // bidirectional isolates, deprecated marks
+                   (c >= 0xFFF9 && c <= 0xFFFB) ||  // interlinear annotation
+                   (c >= 0xE0001 && c <= 0xE007F);  // tags
+    }
+}
+
+// Decodes UTF-8; a malformed byte becomes U+FFFD, which ends any number.
+std::u32string CodePoints(std::string_view text) {
+    std::u32string points;
+    points.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t point = 0;
+        if (lead < 0x80) {
+            length = 1, point = lead;
+        } else if (lead >> 5 == 0x6) {
+            length = 2, point = lead & 0x1Fu;
+        } else if (lead >> 4 == 0xE) {
+            length = 3, point = lead & 0x0Fu;
+        } else if (lead >> 3 == 0x1E) {
+            length = 4, point = lead & 0x07u;
+        }
+        bool valid = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = next >> 6 == 0x2;
+            point = point << 6 | (next & 0x3Fu);
+        }
+        points += valid ? point : U'\uFFFD';
+        i += valid ? length : 1;
+    }
+    return points;
+}
+
+bool StartsWith(std::u32string_view text, std::size_t at, std::u32string_view part) {
+    return !part.empty() && at <= text.size() && text.substr(at, part.size()) == part;
+}
+
+// Whether a group separator that follows a digit and ends at `next` separates digit groups:
+// two or three digits follow, and three when no further group separator and digit come after.
+bool SeparatesGroup(std::u32string_view text, std::size_t next, std::u32string_view group) {
+    std::size_t digits = 0;
+    while (digits < 4 && next + digits < text.size() && IsDigit(text[next + digits]))
+        ++digits;
+    const std::size_t after = next + digits;
+    const bool moreGroups = StartsWith(text, after, group) && after + group.size() < text.size() &&
+                            IsDigit(text[after + group.size()]);
+    return moreGroups ? digits == 2 || digits == 3 : digits == 3;
 }
 
 }  // namespace
 
-double ReadDenomination(std::string_view text) {
-    std::string ungrouped;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool groupComma = text[i] == ',' && i > 0 && i + 1 < text.size() &&
-                                IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
-        if (!groupComma) ungrouped += text[i];
+double ReadDenomination(std::string_view text, std::string_view decimalSeparator,
+                        std::string_view groupSeparator) {
+    std::u32string points;
+    for (const char32_t c : CodePoints(text)) {
+        if (!IsSkipped(c)) points += c;
     }
-    return Val(ungrouped);
+    const std::u32string decimal = CodePoints(decimalSeparator);
+    const std::u32string group = CodePoints(groupSeparator);
+
+    // Rewritten into the plain form Val reads; separators count only in the whole part.
+    std::string plain;
+    bool wholePart = true;
+    for (std::size_t i = 0; i < points.size();) {
+        const char32_t c = points[i];
+        if (wholePart && i > 0 && IsDigit(points[i - 1]) && StartsWith(points, i, group) &&
+            SeparatesGroup(points, i + group.size(), group)) {
+            i += group.size();
+            continue;
+        }
+        if (wholePart && (StartsWith(points, i, decimal) || c == '.')) {
+            plain += '.';
+            wholePart = false;
+            i += StartsWith(points, i, decimal) ? decimal.size() : 1;
+            continue;
+        }
+        if (c >= 0x80) break;
+        if (c == 'e' || c == 'E') wholePart = false;
+        plain += static_cast<char>(c);
+        ++i;
+    }
+    return Val(plain);
 }
 
 int YearOfLife(double yearDiff, double monthOfPurchase) {
@@ -63,18 +160,20 @@ double RatePerThousand(double purchaseDate, int yearOfLife) {
 }
 
 Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_view dtOfPurText,
-                               std::string_view fySText, InterestFields& fields) {
+                               std::string_view fySText, InterestFields& fields,
+                               std::string_view decimalSeparator, std::string_view groupSeparator) {
     // Without a start year "1/4/" names no date; nothing can be computed or stored.
     if (fySText.empty()) return Outcome::NoStartYear;
 
-    fields.amt = ReadDenomination(denominationText);
+    fields.amt = ReadDenomination(denominationText, decimalSeparator, groupSeparator);
     fields.FyStart = IntText(1) + "/" + IntText(4) + "/" + std::string(fySText);
+    const std::optional<double> fyStart = TryDateFromText(fields.FyStart);
+    if (!fyStart) return Outcome::YearOutOfRange;
     const double purchase = DateFromText(dtOfPurText);
     fields.mDtOfPur = MonthOf(purchase);
-    const double fyStart = DateFromText(fields.FyStart);
-    if (purchase >= fyStart) return Outcome::NotConsidered;
+    if (purchase >= *fyStart) return Outcome::NotConsidered;
 
-    fields.YearDiff = YearOf(fyStart) - YearOf(purchase);
+    fields.YearDiff = YearOf(*fyStart) - YearOf(purchase);
     const int yearOfLife = YearOfLife(fields.YearDiff, fields.mDtOfPur);
     if (yearOfLife == 0) return Outcome::NoInterest;
 

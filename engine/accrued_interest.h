@@ -8,7 +8,7 @@
 // purchase the interest of that year of its life accrues.
 namespace tresk {
 
-enum class Outcome { NotConsidered, NoInterest, Amount, NoStartYear, TooLarge };
+enum class Outcome { NotConsidered, NoInterest, Amount, NoStartYear, TooLarge, YearOutOfRange };
 
 struct InterestFields {  // the window's working fields: it owns one and hands it to every run
     double amt = 0;
@@ -18,15 +18,29 @@ struct InterestFields {  // the window's working fields: it owns one and hands i
     double TreskInt = 0;
 };
 
-// Sets the fields as far as the run gets; TreskInt changes only on Outcome::Amount, and an empty
-// start-year text (no year chosen yet) returns NoStartYear without touching any field. A date
-// text or start-year text that is not a date throws std::invalid_argument("Type mismatch").
+// Sets the fields as far as the run gets; TreskInt changes only on Outcome::Amount. An empty
+// start-year text (no year chosen yet) returns NoStartYear without touching any field, and a
+// start year outside 1 to 9999 returns YearOutOfRange. A date-of-purchase text that is not a
+// date throws std::invalid_argument("Type mismatch"). The denomination is read with the given
+// separators (see ReadDenomination).
 Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_view dtOfPurText,
-                               std::string_view fySText, InterestFields& fields);
+                               std::string_view fySText, InterestFields& fields,
+                               std::string_view decimalSeparator = ".",
+                               std::string_view groupSeparator = ",");
 
-// The denomination as typed: Val, except that a comma with a digit directly on each side is a
-// thousands separator and skipped ("10,000.50" is 10000.5).
-double ReadDenomination(std::string_view text);
+// The denomination as people type it in their locale, given its decimal and group separators
+// (UTF-8). Read as Val reads, except that:
+// - blanks, the Unicode space separators that group digits (U+00A0, U+2007, U+2009, U+202F) and
+//   invisible format characters (bidirectional marks, zero-width spaces and joiners, the byte
+//   order mark) are skipped anywhere;
+// - a group separator is skipped where it separates digit groups as people write them: after a
+//   digit, before two or three digits, the last group before the decimal mark or the end three
+//   ("1,000,000", the Indian "1,00,000");
+// - the decimal separator is the decimal mark, and a point is one too wherever it is not a valid
+//   group separator ("10.5" in German).
+// Anything else ends the number, as in Val.
+double ReadDenomination(std::string_view text, std::string_view decimalSeparator = ".",
+                        std::string_view groupSeparator = ",");
 
 // Which year of the certificate's life (1 to 6) has its anniversary in the financial year, from
 // the difference of the calendar years of the year's start and of the purchase, and the month of

@@ -170,7 +170,7 @@ std::string Format(double number, std::string_view pattern, std::string_view dec
     return text;
 }
 
-double DateFromText(std::string_view text) {
+std::optional<double> TryDateFromText(std::string_view text) {
     if (text.empty()) return 0;
     std::array<int, 3> parts{};  // day, month, year
     std::size_t pos = 0;
@@ -180,26 +180,44 @@ double DateFromText(std::string_view text) {
     };
     for (std::size_t k = 0; k < parts.size(); ++k) {
         skipBlanks();
+        if (pos >= text.size() || !IsDigit(text[pos])) return std::nullopt;
         const auto [ptr, ec] =
             std::from_chars(text.data() + pos, text.data() + text.size(), parts[k]);
         const auto length = static_cast<std::size_t>(ptr - (text.data() + pos));
-        const bool fourDigitYear = k == 2 && length == 4;
-        const bool shortPart = k < 2 && length >= 1 && length <= 2;
-        if (ec != std::errc{} || !(fourDigitYear || shortPart) || !IsDigit(text[pos])) {
-            TypeMismatch();
-        }
+        if (ec != std::errc{} || length > (k == 2 ? 4u : 2u)) return std::nullopt;
         pos += length;
         skipBlanks();
         if (k < 2) {
-            if (pos >= text.size() || text[pos] != '/') TypeMismatch();
+            if (pos >= text.size() || text[pos] != '/') return std::nullopt;
             ++pos;
         }
     }
-    if (pos != text.size() || parts[2] < 1) TypeMismatch();
+    if (pos != text.size() || parts[2] < 1) return std::nullopt;
     const year_month_day day{year{parts[2]}, month{static_cast<unsigned>(parts[1])},
                              std::chrono::day{static_cast<unsigned>(parts[0])}};
-    if (!day.ok()) TypeMismatch();
+    if (!day.ok()) return std::nullopt;
     return DayNumber(day);
+}
+
+double DateFromText(std::string_view text) {
+    const std::optional<double> date = TryDateFromText(text);
+    if (!date) TypeMismatch();
+    return *date;
+}
+
+std::optional<double> TypedDate(std::string_view typed) {
+    const bool allDigits = !typed.empty() && typed.find_first_not_of("0123456789") == typed.npos;
+    if (allDigits) {
+        if (typed.size() != 8) return std::nullopt;
+        const std::string slashed = std::string(typed.substr(0, 2)) + "/" +
+                                    std::string(typed.substr(2, 2)) + "/" +
+                                    std::string(typed.substr(4));
+        return TryDateFromText(slashed);
+    }
+    const auto lastSlash = typed.rfind('/');
+    if (lastSlash == typed.npos || typed.size() - lastSlash - 1 != 4) return std::nullopt;
+    if (typed.find_first_not_of("0123456789/") != typed.npos) return std::nullopt;
+    return TryDateFromText(typed);
 }
 
 double YearOf(double date) {
@@ -223,8 +241,15 @@ double Today() {
     const std::time_t now = std::time(nullptr);
     // libstdc++ 12 has no chrono time zones; the C library's local time is the local clock.
     const std::tm* local = std::localtime(&now);
-    return DateSerial(local->tm_year + 1900, static_cast<unsigned>(local->tm_mon + 1),
-                      static_cast<unsigned>(local->tm_mday));
+    if (local == nullptr) return kLastDay;  // a time beyond what the C library can represent
+    return ClampedDate(local->tm_year + 1900LL, static_cast<unsigned>(local->tm_mon + 1),
+                       static_cast<unsigned>(local->tm_mday));
+}
+
+double ClampedDate(long long yearNumber, unsigned monthNumber, unsigned dayNumber) {
+    if (yearNumber < 1) return kFirstDay;
+    if (yearNumber > 9999) return kLastDay;
+    return DateSerial(static_cast<int>(yearNumber), monthNumber, dayNumber);
 }
 
 double DateSerial(int yearNumber, unsigned monthNumber, unsigned dayNumber) {

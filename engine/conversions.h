@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,10 +29,18 @@ std::string IntText(std::int16_t number);
 std::string Format(double number, std::string_view pattern, std::string_view decimalSeparator = ".",
                    std::string_view thousandsSeparator = ",");
 
-// Reads day/month/four-digit year with blanks around the numbers allowed ("1/4/ 2026"). The
-// empty text is the empty value, day 0. Throws std::invalid_argument("Type mismatch") for a text
-// that is not an existing date.
+// Reads day/month/year with blanks around the numbers allowed ("1/4/ 2026"); the year has one
+// to four digits, as Str writes the years 1 to 9999 ("1/4/ 999"). The empty text is the empty
+// value, day 0. Throws std::invalid_argument("Type mismatch") for a text that is not an
+// existing date.
 double DateFromText(std::string_view text);
+// The same reading without the throw: no value for a text that is not an existing date.
+std::optional<double> TryDateFromText(std::string_view text);
+
+// A date as a user types it on the calendar, in the date box's own day-first form: "15/06/2019",
+// "1/6/2019" or the eight digits "15062019". Only a whole date with a four-digit year counts, so
+// that a half-typed text never names a day the user did not mean.
+std::optional<double> TypedDate(std::string_view typed);
 
 // The calendar year and month (1 to 12) of the day a date falls on. Throw std::out_of_range for
 // a date outside the years 1 to 9999.
@@ -41,8 +50,13 @@ double MonthOf(double date);
 // Rounds to two decimals on the exact binary value: an exact half goes to the even neighbour.
 double Round2(double number);
 
-// The current date of the local clock, whole day only.
+// The current date of the local clock, whole day only; a clock outside the years 1 to 9999 is
+// taken as the nearest day within them.
 double Today();
+
+// The day number of a calendar day, moved to the nearest supported day when its year lies
+// outside 1 to 9999; throws std::invalid_argument if the day does not exist in its month.
+double ClampedDate(long long year, unsigned month, unsigned day);
 
 // The day number of a calendar day; throws std::invalid_argument if the day does not exist.
 double DateSerial(int year, unsigned month, unsigned day);

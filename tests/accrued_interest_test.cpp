@@ -163,29 +163,90 @@ TEST(AccruedInterest, OversizedDenominationIsTooLarge) {
     EXPECT_EQ(Compute("1e305", Day(2018, 6, 15), 2020).outcome, Outcome::Amount);
 }
 
-TEST(AccruedInterest, DenominationWithGroupingCommas) {
+TEST(AccruedInterest, DenominationAsTypedInTheLocale) {
     const struct {
+        const char* locale;
         const char* text;
         double expected;
+        const char* decimal = ".";
+        const char* group = ",";
     } rows[] = {
-        {"1,000", 1000},
-        {"10,000.50", 10000.5},
-        {"1,00,000", 100000},
-        {"1,000,000", 1e6},
-        {",5", 0},
-        {"1,,000", 1},
-        {"1, 000", 1},
-        {"1 ,000", 1},
-        {"12,5", 125},
-        {"1000,", 1000},
-        {"", 0},
-        {"-2,500", -2500},
+        {"C", "1,000", 1000},
+        {"C", "10,000.50", 10000.5},
+        {"C", "1,00,000", 100000},
+        {"C", "1,000,000", 1e6},
+        {"C", ",5", 0},
+        {"C", "1,,000", 1},
+        {"C", "1, 000", 1000},
+        {"C", "1 ,000", 1000},
+        {"C", "12,5", 12},
+        {"C", "10,5", 10},
+        {"C", "10000,00", 10000},
+        {"C", "1,0000", 1},
+        {"C", "1,000,00", 1000},
+        {"C", "1000,", 1000},
+        {"C", "", 0},
+        {"C", "-2,500", -2500},
+        {"C", "1,000e3", 1e6},
+        {"C", "1.5,000", 1.5},
+        {"de", "10.000", 10000, ",", "."},
+        {"de", "100.000", 100000, ",", "."},
+        {"de", "10.000,50", 10000.5, ",", "."},
+        {"de", "10000,00", 10000, ",", "."},
+        {"de", "10,5", 10.5, ",", "."},
+        {"de", "10.5", 10.5, ",", "."},
+        {"de", "1.000.000", 1e6, ",", "."},
+        {"de", "1,5,3", 1.5, ",", "."},
+        {"fr", "10\u202f000", 10000, ",", "\u202f"},
+        {"fr", "10\u00a0000", 10000, ",", "\u202f"},
+        {"fr", "10 000", 10000, ",", "\u202f"},
+        {"fr", "10\u202f000,00", 10000, ",", "\u202f"},
+        {"fr", "10.5", 10.5, ",", "\u202f"},
+        {"en_IN", "1,00,000", 100000},
+        {"en_IN", "1,00,00,000", 1e7},
+        {"thin and figure spaces", "1\u2009000\u2007000", 1e6},
+        {"right-to-left mark", "\u200f1000", 1000},
+        {"zero-width space inside", "10\u200b00", 1000},
+        {"byte order mark and joiners", "\ufeff1\u200d0\u200c00\u2060", 1000},
+        {"bidirectional isolate", "\u20661000\u2069", 1000},
+        {"letters still end the number", "10\u00e900", 10},
+        {"malformed UTF-8 ends the number",
+         "10\xff"
+         "00",
+         10},
+        {"lone continuation byte",
+         "\x80"
+         "10",
+         0},
+        {"multi-byte decimal separator", "12\u066b5", 12.5, "\u066b", "\u066c"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(ReadDenomination(row.text), row.expected) << row.text;
+        EXPECT_EQ(ReadDenomination(row.text, row.decimal, row.group), row.expected)
+            << row.locale << " " << row.text;
     }
     EXPECT_EQ(Compute("1,000", Day(2018, 6, 15), 2020).fields.TreskInt, 88.3);
     EXPECT_EQ(Compute("10,000", Day(2018, 6, 15), 2020).fields.TreskInt, 883);
+}
+
+TEST(AccruedInterest, EveryYearTheListCanHoldComputes) {
+    const struct {
+        const char* startYear;
+        Outcome outcome;
+        double interest;  // bought on 15 January of the start year: year 1 of its life
+    } rows[] = {
+        {" 1", Outcome::Amount, 113},       {" 999", Outcome::Amount, 113},
+        {" 1009", Outcome::Amount, 113},    {" 9989", Outcome::Amount, 81.6},
+        {" 9999", Outcome::Amount, 81.6},   {" 0", Outcome::YearOutOfRange, 0},
+        {"-4", Outcome::YearOutOfRange, 0}, {" 10000", Outcome::YearOutOfRange, 0},
+    };
+    for (const auto& row : rows) {
+        const int start = static_cast<int>(Val(row.startYear));
+        const std::string bought = start >= 1 && start <= 9999 ? Day(start, 1, 15) : "";
+        InterestFields fields;
+        EXPECT_EQ(ComputeAccruedInterest("1000", bought, row.startYear, fields), row.outcome)
+            << row.startYear;
+        EXPECT_EQ(fields.TreskInt, row.interest) << row.startYear;
+    }
 }
 
 // The year of life found a second way: count the anniversaries of the purchase that fall

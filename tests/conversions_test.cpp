@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -162,6 +163,9 @@ TEST(DateFromText, ReadsDayMonthYear) {
         {"before day 0", "29/12/1899", -1},
         {"first supported day", "1/1/0001", -693593},
         {"last supported day", "31/12/9999", 2958465},
+        {"three-digit year as Str writes it", "1/4/ 999", DateSerial(999, 4, 1)},
+        {"one-digit year", "1/4/ 1", DateSerial(1, 4, 1)},
+        {"two-digit year is that year", "1/4/26", DateSerial(26, 4, 1)},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(DateFromText(row.text), row.expected) << row.name;
@@ -171,12 +175,43 @@ TEST(DateFromText, ReadsDayMonthYear) {
 TEST(DateFromText, RejectsTextThatIsNotADate) {
     const char* rows[] = {
         "1/4/",      "abc",        " ",         "31/4/2026", "29/2/2001",  "0/1/2026",
-        "1/13/2026", "1/4/26",     "1/4/20266", "1-4-2026",  "1/4/2026x",  "-1/4/2026",
+        "1/13/2026", "1/4/ 10001", "1/4/20266", "1-4-2026",  "1/4/2026x",  "-1/4/2026",
         "1/-4/2026", "001/4/2026", "1/4/0000",  "1//2026",   "1/4/ +2026", "1/4/2026/",
     };
     for (const char* text : rows) {
         EXPECT_THROW(DateFromText(text), std::invalid_argument) << '"' << text << '"';
     }
+}
+
+TEST(TypedDate, OnlyAWholeDateCounts) {
+    const struct {
+        const char* typed;
+        std::optional<double> expected;
+    } rows[] = {
+        {"15/06/2019", DateSerial(2019, 6, 15)},
+        {"1/6/2019", DateSerial(2019, 6, 1)},
+        {"15062019", DateSerial(2019, 6, 15)},
+        {"29022024", DateSerial(2024, 2, 29)},
+        {"1906202", std::nullopt},
+        {"15/06/201", std::nullopt},
+        {"15/06/2", std::nullopt},
+        {"150620199", std::nullopt},
+        {"29022023", std::nullopt},
+        {"15/06/20195", std::nullopt},
+        {"15/6", std::nullopt},
+        {"", std::nullopt},
+        {"1a/06/2019", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(TypedDate(row.typed), row.expected) << row.typed;
+    }
+}
+
+TEST(Today, ClockOutsideTheSupportedYearsIsClamped) {
+    EXPECT_EQ(ClampedDate(0, 6, 1), DateSerial(1, 1, 1));
+    EXPECT_EQ(ClampedDate(-40000, 6, 1), DateSerial(1, 1, 1));
+    EXPECT_EQ(ClampedDate(10000, 1, 1), DateSerial(9999, 12, 31));
+    EXPECT_EQ(ClampedDate(1004, 6, 1), DateSerial(1004, 6, 1));
 }
 
 TEST(Dates, TextRoundTripsAndCalendarPartsAgree) {

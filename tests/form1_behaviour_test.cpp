@@ -19,6 +19,7 @@ const QString kNotConsidered =
     "Accrued Interest of Tresk will not be considered for the specified Financial Year";
 const QString kNoInterest = "No Interest for this year";
 const QString kTooLarge = "Denomination is too large to calculate";
+const QString kNotCalculated = "The interest could not be calculated";
 
 QString YearText(int year) {
     return QString::fromStdString(tresk::Str(year));
@@ -226,6 +227,8 @@ TEST_F(BehaviourTest, CalculateShowsTheAmountOrTheNotice) {
         {"oversized denomination", "1e308", 2, 6, 15, {kTooLarge}, "0.00"},
         {"negative denomination", "-1000", 2, 6, 15, {}, "-88.30"},
         {"not a number", "abc", 2, 6, 15, {}, "0.00"},
+        {"amount wider than the box", "123456789012345", 2, 6, 15, {}, "10,901,234,469,790.06"},
+        {"invisible marks around the digits", "\u200f10\u200b00", 2, 6, 15, {}, "88.30"},
     };
     const int start = currentYear();
     chooseYear(start);
@@ -236,6 +239,7 @@ TEST_F(BehaviourTest, CalculateShowsTheAmountOrTheNotice) {
         clickCalculate();
         EXPECT_EQ(notices(), row.notices);
         EXPECT_EQ(result()->text(), row.shown);
+        EXPECT_EQ(result()->cursorPosition(), 0) << "the leading digits show";
     }
 }
 
@@ -291,14 +295,64 @@ TEST_F(BehaviourTest, CalculateWithOnlyATypedYearAsksForAYear) {
     EXPECT_EQ(treskInt(), 0);
 }
 
-TEST_F(BehaviourTest, AmountUsesTheLocalesSeparators) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+TEST_F(BehaviourTest, DenominationIsReadAsTheLocaleWritesIt) {
+    const struct {
+        QLocale locale;
+        const char* typed;
+        const char* shown;
+    } rows[] = {
+        {QLocale::c(), "10000,00", "883.00"},
+        {QLocale(QLocale::German, QLocale::Germany), "10.000,50", "883,04"},
+        {QLocale(QLocale::German, QLocale::Germany), "1.234.567", "109.012,27"},
+        {QLocale(QLocale::French, QLocale::France), "10\u202f000,00", "883,00"},
+        {QLocale(QLocale::English, QLocale::India), "1,00,00,000", "883,000.00"},
+    };
     chooseYear(currentYear());
-    typeDenomination("1,234,567");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        QLocale::setDefault(row.locale);
+        typeDenomination(QString::fromUtf8(row.typed));
+        clickCalculate();
+        QLocale::setDefault(QLocale::c());
+        EXPECT_EQ(result()->text(), QString::fromUtf8(row.shown));
+    }
+}
+
+TEST_F(BehaviourTest, ListAtTheEndsOfTheCalendarComputes) {
+    const struct {
+        int clockYear;
+        int first, last;
+    } rows[] = {{1, 1, 11}, {1004, 999, 1009}, {9996, 9989, 9999}, {9999, 9989, 9999}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.clockYear);
+        const double today = tresk::DateSerial(row.clockYear, 6, 1);
+        window = std::make_unique<Form1>(nullptr, [today] { return today; });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_EQ(yearList()->itemText(0), YearText(row.first));
+        ASSERT_EQ(yearList()->itemText(10), YearText(row.last));
+        for (const int year : {row.first, row.last}) {
+            chooseYear(year);
+            typeDenomination("1000");
+            pickDate(QDate(year, 1, 15));
+            clickCalculate();
+            EXPECT_TRUE(notices().empty()) << year;
+            EXPECT_EQ(result()->text(), year < 2001 ? "113.00" : "81.60") << year;
+        }
+    }
+}
+
+TEST_F(BehaviourTest, AFailedComputationIsANotice) {
+    chooseYear(currentYear());
+    typeDenomination("1000");
+    Form1Inspector::setDtOfPur(*window, "not a date");
+    clickCalculate();
+    EXPECT_EQ(notices(), std::vector<QString>{kNotCalculated});
+    EXPECT_EQ(result()->text(), "0.00");
     pickDate(QDate(currentYear() - 2, 6, 15));
     clickCalculate();
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(result()->text(), "109.012,27");
+    EXPECT_EQ(result()->text(), "88.30") << "the window goes on working";
 }
 
 TEST_F(BehaviourTest, WholeJobWithTheKeyboardAlone) {

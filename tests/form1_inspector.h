@@ -12,4 +12,6 @@ class Form1Inspector {
     static QString DtOfPur(const Form1& form) { return form.DtOfPur; }
     static std::int16_t ctr(const Form1& form) { return form.ctr; }
     static const tresk::InterestFields& fields(const Form1& form) { return form.fields; }
+    // Stands for a stored date the engine cannot read, which the window itself never writes.
+    static void setDtOfPur(Form1& form, const QString& text) { form.DtOfPur = text; }
 };

@@ -86,7 +86,15 @@ void WindowTest::typeDenomination(const QString& text) {
     ASSERT_EQ(focused(), denomination);
     ASSERT_EQ(denomination->selectedText(), denomination->text());
     QTest::keyClick(denomination, Qt::Key_Delete);
-    QTest::keyClicks(denomination, text);
+    for (const QChar c : text) {
+        // QtTest maps only ASCII to keys; other characters arrive as text, as a compose key or
+        // an input method sends them.
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(denomination, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, denomination, Qt::Key_unknown, QString(c), {});
+        }
+    }
 }
 
 void WindowTest::pickDate(QDate date, By by) {

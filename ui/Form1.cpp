@@ -16,7 +16,10 @@
 #include <QTextCharFormat>
 #include <QWindow>
 
+#include <algorithm>
+#include <exception>
 #include <limits>
+#include <utility>
 
 #include "conversions.h"
 #include "fonts.h"
@@ -29,6 +32,9 @@ const QString kNotConsidered = QStringLiteral(
     "Accrued Interest of Tresk will not be considered for the specified Financial Year");
 const QString kNoInterest = QStringLiteral("No Interest for this year");
 const QString kTooLarge = QStringLiteral("Denomination is too large to calculate");
+const QString kYearOutOfRange =
+    QStringLiteral("Pls. Select a Financial Year from 1 to 9999 from the Drop Down List");
+const QString kNotCalculated = QStringLiteral("The interest could not be calculated");
 const char* const kAmountPattern = "##,##0.00";
 
 // The layout is given in twips, 15 to a pixel at 96 dots per inch.
@@ -117,7 +123,8 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent, std::function<double()> today)
+    : QWidget(parent), today(std::move(today)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     // The layout is fixed: the window can be minimised but neither resized nor maximised.
@@ -330,7 +337,9 @@ void Form1::showNotice(const QString& text) {
 }
 
 void Form1::Form_Load() {
-    ctr = static_cast<std::int16_t>(tresk::YearOf(tresk::Today()));
+    // Near the ends of the calendar the list keeps its eleven years within 1 to 9999, so that
+    // every entry names a financial year that can be computed.
+    ctr = static_cast<std::int16_t>(std::clamp(tresk::YearOf(today()), 6.0, 9994.0));
     for (int position = 0; position <= 10; ++position) {
         Combo1->insertItem(position, FromStd(tresk::Str(ctr - 5 + position)));
     }
@@ -383,29 +392,45 @@ void Form1::cmdCalc_Click() {
     const QLocale locale;
     const std::string decimalSeparator = locale.decimalPoint().toStdString();
     const std::string groupSeparator = locale.groupSeparator().toStdString();
-    cmdDate[0]->setText(
-        FromStd(tresk::Format(0, kAmountPattern, decimalSeparator, groupSeparator)));
+    showAmount(FromStd(tresk::Format(0, kAmountPattern, decimalSeparator, groupSeparator)));
 
     const std::string denomination = cmdAmt[0]->text().toStdString();
-    switch (tresk::ComputeAccruedInterest(denomination, DtOfPur.toStdString(), FyS.toStdString(),
-                                          fields)) {
+    tresk::Outcome outcome{};
+    try {
+        outcome =
+            tresk::ComputeAccruedInterest(denomination, DtOfPur.toStdString(), FyS.toStdString(),
+                                          fields, decimalSeparator, groupSeparator);
+    } catch (const std::exception&) {
+        // The texts handed over are the window's own; should one still fail to read, the user
+        // hears of it and the window goes on.
+        showNotice(kNotCalculated);
+        return;
+    }
+    switch (outcome) {
         case tresk::Outcome::NotConsidered:
             showNotice(kNotConsidered);
-            cmdDate[0]->setText(FromStd(tresk::IntText(0)));
+            showAmount(FromStd(tresk::IntText(0)));
             break;
         case tresk::Outcome::NoInterest:
             showNotice(kNoInterest);
             break;
         case tresk::Outcome::NoStartYear:
-            showNotice(kChooseYear);
+        case tresk::Outcome::YearOutOfRange:
+            showNotice(outcome == tresk::Outcome::NoStartYear ? kChooseYear : kYearOutOfRange);
             Combo1->setFocus(Qt::OtherFocusReason);
             break;
         case tresk::Outcome::TooLarge:
             showNotice(kTooLarge);
             break;
         case tresk::Outcome::Amount:
-            cmdDate[0]->setText(FromStd(
+            showAmount(FromStd(
                 tresk::Format(fields.TreskInt, kAmountPattern, decimalSeparator, groupSeparator)));
             break;
     }
+}
+
+void Form1::showAmount(const QString& text) {
+    cmdDate[0]->setText(text);
+    // An amount wider than the box shows its leading digits.
+    cmdDate[0]->setCursorPosition(0);
 }

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "accrued_interest.h"
+#include "conversions.h"
 
 class QCalendarWidget;
 class QComboBox;
@@ -20,7 +22,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form1(QWidget* parent = nullptr);
+    // `today` is the clock the year list is centred on.
+    explicit Form1(QWidget* parent = nullptr, std::function<double()> today = tresk::Today);
     ~Form1() override;
 
   protected:
@@ -45,6 +48,7 @@ class Form1 : public QWidget {
     void cmdCalc_Click();
 
     void showNotice(const QString& text);
+    void showAmount(const QString& text);
     void onFocusChanged(QWidget* old, QWidget* now);
     bool clickLeavesEmptyYearList(QWidget* target) const;
     void handleTextBoxEvent(QObject* watched, QEvent* event);
@@ -58,6 +62,7 @@ class Form1 : public QWidget {
     QPushButton* cmdCalc = nullptr;
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
 
+    std::function<double()> today;
     std::int16_t ctr = 0;
     QString FyS;
     double FyE = 0;
