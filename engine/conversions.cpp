@@ -228,6 +228,10 @@ double MonthOf(double date) {
     return static_cast<unsigned>(CalendarDay(date).month());
 }
 
+double DayOf(double date) {
+    return static_cast<unsigned>(CalendarDay(date).day());
+}
+
 double Round2(double number) {
     // Every double from 2^52 on is a whole number already.
     if (!std::isfinite(number) || std::fabs(number) >= 0x1p52) return number;

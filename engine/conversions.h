@@ -42,10 +42,11 @@ std::optional<double> TryDateFromText(std::string_view text);
 // that a half-typed text never names a day the user did not mean.
 std::optional<double> TypedDate(std::string_view typed);
 
-// The calendar year and month (1 to 12) of the day a date falls on. Throw std::out_of_range for
-// a date outside the years 1 to 9999.
+// The calendar year, month (1 to 12) and day of the month of the day a date falls on. Throw
+// std::out_of_range for a date outside the years 1 to 9999.
 double YearOf(double date);
 double MonthOf(double date);
+double DayOf(double date);
 
 // Rounds to two decimals on the exact binary value: an exact half goes to the even neighbour.
 double Round2(double number);

@@ -221,6 +221,7 @@ TEST(Dates, TextRoundTripsAndCalendarPartsAgree) {
         ASSERT_EQ(DateFromText(text), day) << text;
         ASSERT_EQ(Val(text.substr(6)), YearOf(day)) << text;
         ASSERT_EQ(Val(text.substr(3, 2)), MonthOf(day)) << text;
+        ASSERT_EQ(Val(text.substr(0, 2)), DayOf(day)) << text;
     }
     EXPECT_EQ(DateText(39183), "11/04/2007");
 }

@@ -61,6 +61,7 @@ TEST_F(BehaviourTest, LeavingTheEmptyYearListAsksForAYear) {
     const struct {
         const char* name;
         std::function<void()> leave;
+        bool asks = true;
     } rows[] = {
         {"Tab", [this] { pressTab(); }},
         {"Shift+Tab", [this] { pressTab(true); }},
@@ -69,13 +70,15 @@ TEST_F(BehaviourTest, LeavingTheEmptyYearListAsksForAYear) {
         {"click on Calculate", [this] { QTest::mouseClick(button("cmdCalc"), Qt::LeftButton); }},
         {"click on the calendar button",
          [this] { QTest::mouseClick(button("cmDate"), Qt::LeftButton); }},
+        {"click into the list's own text",
+         [this] { QTest::mouseClick(yearList()->lineEdit(), Qt::LeftButton); }, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_EQ(focused(), yearList());
         row.leave();
         QApplication::processEvents();
-        EXPECT_EQ(notices(), std::vector<QString>{kChooseYear});
+        EXPECT_EQ(notices(), row.asks ? std::vector<QString>{kChooseYear} : std::vector<QString>{});
         EXPECT_EQ(focused(), yearList());
         EXPECT_EQ(QApplication::activeWindow(), window.get());
         // The click that was answered with the notice did nothing else.
@@ -83,6 +86,8 @@ TEST_F(BehaviourTest, LeavingTheEmptyYearListAsksForAYear) {
         EXPECT_FALSE(calendar()->isVisible());
         EXPECT_EQ(Form1Inspector::FyS(*window), "");
     }
+    QTest::keyClicks(focused(), "20");
+    EXPECT_EQ(yearList()->currentText(), "20") << "typing goes on in the list";
 }
 
 TEST_F(BehaviourTest, AnotherWindowTakingTheActivationShowsNoNotice) {
@@ -203,6 +208,59 @@ TEST_F(BehaviourTest, PickingADayFillsTheDateBoxAndClosesTheCalendar) {
     QTest::mouseClick(button("cmDate"), Qt::LeftButton);
     EXPECT_TRUE(calendar()->isVisible());
     EXPECT_EQ(calendar()->selectedDate(), QDate(2019, 2, 28));
+    EXPECT_TRUE(notices().empty());
+}
+
+TEST_F(BehaviourTest, CalendarKeysMoveTheDayAndEnterPicksIt) {
+    const struct {
+        const char* name;
+        QDate start;
+        QString typed;  // typed as text; empty: one press of the key below
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QDate picked;
+    } rows[] = {
+        {"Ctrl+Page Down: a year on",
+         {2007, 4, 11},
+         "",
+         Qt::Key_PageDown,
+         Qt::ControlModifier,
+         {2008, 4, 11}},
+        {"Ctrl+Page Up: a year back",
+         {2007, 4, 11},
+         "",
+         Qt::Key_PageUp,
+         Qt::ControlModifier,
+         {2006, 4, 11}},
+        {"29 February a year on",
+         {2024, 2, 29},
+         "",
+         Qt::Key_PageDown,
+         Qt::ControlModifier,
+         {2025, 2, 28}},
+        {"Page Down: a month on", {2007, 4, 11}, "", Qt::Key_PageDown, {}, {2007, 5, 11}},
+        {"Right: a day on", {2007, 4, 11}, "", Qt::Key_Right, {}, {2007, 4, 12}},
+        {"typed as the date box shows it", {2007, 4, 11}, "15/06/2019", {}, {}, {2019, 6, 15}},
+        {"typed as digits", {2007, 4, 11}, "19062024", {}, {}, {2024, 6, 19}},
+        {"half-typed date moves nothing", {2007, 4, 11}, "1906202", {}, {}, {2007, 4, 11}},
+        {"typed date that does not exist", {2007, 4, 11}, "31/02/2019", {}, {}, {2007, 4, 11}},
+    };
+    chooseYear(currentYear());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTest::mouseClick(button("cmDate"), Qt::LeftButton);
+        calendar()->setSelectedDate(row.start);
+        QWidget* grid = focused();
+        ASSERT_TRUE(calendar()->isAncestorOf(grid));
+        if (row.typed.isEmpty()) {
+            QTest::keyClick(grid, row.key, row.modifiers);
+        } else {
+            QTest::keyClicks(grid, row.typed);
+        }
+        QTest::keyClick(grid, Qt::Key_Return);
+        EXPECT_FALSE(calendar()->isVisible());
+        EXPECT_EQ(box("txtDate")->text(), row.picked.toString("dd/MM/yyyy"));
+    }
     EXPECT_TRUE(notices().empty());
 }
 

@@ -8,8 +8,14 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTableView>
 #include <QTest>
+#include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <optional>
 
 #include "conversions.h"
@@ -71,7 +77,6 @@ TEST_F(LayoutTest, WindowIsFixedLavenderAndTitled) {
     EXPECT_EQ(window->objectName(), "Form1");
     EXPECT_EQ(window->windowTitle(), "Tresk Interest Calculator");
     EXPECT_EQ(window->size(), QSize(331, 268));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window->palette().color(QPalette::Window), kLavender);
     EXPECT_EQ(window->font().family(), InstalledFace("MS Sans Serif"));
@@ -115,6 +120,23 @@ TEST_F(LayoutTest, EveryControlAsInTheTable) {
     }
 }
 
+TEST_F(LayoutTest, AnImposedSizeMovesNothing) {
+    for (const QSize size : {QSize(800, 600), QSize(200, 150), QSize(331, 268)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(window->size(), size) << "a compositor's maximised size must be taken";
+        for (const ControlRow& row : kControls) {
+            EXPECT_EQ(control(row.name)->geometry(),
+                      QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15))
+                << row.name << " at " << size.width();
+        }
+        if (size.width() > 331) {
+            const QImage image = window->grab().toImage();
+            EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), kLavender);
+        }
+    }
+}
+
 TEST_F(LayoutTest, StackingOrderFollowsTheTable) {
     std::vector<QString> bottomUp;
     for (QObject* child : window->children()) {
@@ -154,9 +176,60 @@ TEST_F(LayoutTest, CalendarStandsOnItsStoredDay) {
     // A day beyond these has no four-digit date text, and picking it would throw.
     EXPECT_EQ(month->minimumDate(), QDate(1, 1, 1));
     EXPECT_EQ(month->maximumDate(), QDate(9999, 12, 31));
-    EXPECT_EQ(month->weekdayTextFormat(Qt::Sunday).foreground().color(), QColor(0, 0, 160));
-    EXPECT_EQ(month->headerTextFormat().foreground().color(), QColor(0, 0, 255));
-    EXPECT_EQ(month->headerTextFormat().font().family(), InstalledFace("Bookman Old Style"));
+    // What the grid draws: day names in the header row, dates below, Sundays in column 0.
+    auto* grid = month->findChild<QTableView*>();
+    grid->ensurePolished();
+    const auto cell = [&](int row, int column, int role) {
+        return grid->model()->index(row, column).data(role);
+    };
+    for (const int column : {0, 3}) {
+        EXPECT_EQ(cell(0, column, Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+        EXPECT_EQ(cell(0, column, Qt::FontRole).value<QFont>().family(),
+                  InstalledFace("Bookman Old Style"));
+        EXPECT_EQ(cell(0, column, Qt::FontRole).value<QFont>().weight(), 600);
+        EXPECT_EQ(cell(3, column, Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 160));
+        EXPECT_EQ(cell(3, column, Qt::FontRole).value<QFont>().family(), InstalledFace("Arial"));
+        EXPECT_EQ(cell(3, column, Qt::FontRole).value<QFont>().weight(), 400);
+    }
+}
+
+TEST_F(LayoutTest, YearListAndCalendarShowWhole) {
+    chooseYear(currentYear());
+    QComboBox* list = yearList();
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    const QRect arrow =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
+    EXPECT_GE(arrow.width(), 8);
+    EXPECT_TRUE(list->rect().contains(arrow));
+    const int yearWidth = QFontMetrics(list->font()).horizontalAdvance(list->currentText());
+    EXPECT_LE(yearWidth, list->lineEdit()->width() - 4) << "the whole year shows";
+
+    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
+    auto* grid = calendar()->findChild<QTableView*>();
+    const int lastWeek = grid->model()->rowCount() - 1;
+    EXPECT_LE(grid->rowViewportPosition(lastWeek) + grid->rowHeight(lastWeek),
+              grid->viewport()->height())
+        << "the sixth week shows whole";
+}
+
+TEST_F(LayoutTest, WindowKeepsItsOwnStyle) {
+    const QString desktopStyle = QApplication::style()->name();
+    QApplication::setStyle(QStringLiteral("Windows"));
+    Form1 other;
+    QApplication::setStyle(desktopStyle);
+    EXPECT_EQ(other.style()->name(), "fusion");
+    // The calendar's parts draw through its style sheet, which wraps the same style.
+    const auto* month = other.findChild<QCalendarWidget*>();
+    for (QWidget* widget : other.findChildren<QWidget*>()) {
+        bool inCalendar = false;
+        for (const QWidget* up = widget; up != nullptr; up = up->parentWidget())
+            inCalendar = inCalendar || up == month;
+        if (!inCalendar) {
+            EXPECT_EQ(widget->style(), other.style()) << widget->metaObject()->className();
+        }
+    }
 }
 
 TEST_F(LayoutTest, CalendarLiesAboveWhatItCovers) {
@@ -239,6 +312,77 @@ TEST_F(LayoutTest, ReadersAnnounceEveryControlByItsLabel) {
     }
 }
 
+// WCAG contrast ratio of two colours.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of text drawn in an area: its commonest colour is what the text is drawn on, the
+// pixel farthest from that is the text's own colour.
+double TextContrast(const QImage& image, const QRect& area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    const QColor ground = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                              return a.second < b.second;
+                          })->first;
+    double best = 1;
+    for (const auto& [rgb, count] : counts)
+        best = std::max(best, Contrast(ground, QColor(rgb)));
+    return best;
+}
+
+TEST_F(LayoutTest, TextIsLegibleUnderLightAndDarkDesktops) {
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 238));
+    dark.setColor(QPalette::Text, QColor(238, 238, 238));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 238));
+    const struct {
+        const char* name;
+        QPalette desktop;
+    } rows[] = {{"light", QApplication::palette()}, {"dark", dark}};
+    const QPalette original = QApplication::palette();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QApplication::setPalette(row.desktop);
+        window = std::make_unique<Form1>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        chooseYear(currentYear());
+        typeDenomination("1000");
+        pickDate(QDate(currentYear() - 2, 6, 15));
+        QTest::mouseClick(button("cmdCalc"), Qt::LeftButton);
+        ASSERT_EQ(box("cmdDate(0)")->text(), "88.30");
+        window->setFocus();  // no focus frame or cursor among the measured pixels
+        const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = image.devicePixelRatio();
+        const auto pixels = [&](const QRect& r) {
+            return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toRect();
+        };
+        for (const char* name : {"Label1", "Label2", "Label3", "Label7", "Label8"}) {
+            EXPECT_GE(TextContrast(image, pixels(control(name)->geometry())), 4.5) << name;
+        }
+        // Inside the frames: the text against the box or the button it is drawn on.
+        for (const char* name : {"cmdDate(0)", "cmdAmt(2)", "txtDate", "cmdAmt(0)", "cmdCalc"}) {
+            EXPECT_GE(TextContrast(image, pixels(control(name)->geometry().adjusted(4, 4, -4, -4))),
+                      4.5)
+                << name;
+        }
+        window.reset();
+        QApplication::setPalette(original);
+    }
+}
+
 TEST_F(LayoutTest, LinesArePaintedBeneathTheControls) {
     const QImage image = window->grab().toImage();
     const qreal scale = image.devicePixelRatio();
@@ -255,8 +399,11 @@ TEST_F(LayoutTest, LinesArePaintedBeneathTheControls) {
 
 TEST_F(LayoutTest, WindowDrawsAtTheScreensScale) {
     const QPixmap picture = window->grab();
-    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(331, 268));
-    EXPECT_EQ(picture.size(), QSize(331, 268) * window->devicePixelRatioF());
+    // At a fractional scale the last device pixel is a whole one.
+    const qreal scale = window->devicePixelRatioF();
+    const QSize pixels(qCeil(331 * scale), qCeil(268 * scale));
+    EXPECT_EQ(picture.size(), pixels);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(pixels) / scale);
 }
 
 }  // namespace

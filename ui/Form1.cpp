@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,12 +14,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QWindow>
 
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "conversions.h"
@@ -60,6 +66,17 @@ QFont Bold975() {
     return WindowFont(QStringLiteral("MS Sans Serif"), 9.75, 700);
 }
 
+// The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette:
+// the window keeps the light palette of its own style.
+QPalette WindowPalette(const QStyle& style) {
+    QPalette palette = style.standardPalette();
+    palette.setColor(QPalette::Window, kLavender);
+    // The output boxes keep the grey surface of a disabled box, but the result they show is the
+    // one thing the user came for: their text stays dark enough to read (7:1).
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 80, 80));
+    return palette;
+}
+
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -99,26 +116,33 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
 }
 
 void ApplyCalendarLook(QCalendarWidget* calendar) {
+    // The day names take the header format; a weekday format would be merged over it (and Qt's
+    // red weekends over both), so the dates get their look from the grid itself.
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
+        calendar->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(day), QTextCharFormat());
+    }
     QTextCharFormat dayNames;
     dayNames.setForeground(kBlue);
     dayNames.setBackground(kLightGreen);
     dayNames.setFont(WindowFont(QStringLiteral("Bookman Old Style"), 8.25, 600));
     calendar->setHeaderTextFormat(dayNames);
 
-    QTextCharFormat dates;
-    dates.setForeground(kDarkBlue);
-    dates.setFont(WindowFont(QStringLiteral("Arial"), 8.25, 400));
-    for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
-        calendar->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(day), dates);
-    }
-
-    const QString titleFace = InstalledFace(QStringLiteral("Arial"));
+    const QString face = InstalledFace(QStringLiteral("Arial"));
     calendar->setStyleSheet(
         QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: rgb(192, 255, 192); }"
                        "QToolButton { color: rgb(255, 0, 0); font: bold 8.25pt \"%1\"; }"
                        "QAbstractItemView { background-color: rgb(192, 255, 192);"
+                       " color: rgb(0, 0, 160); font: 8.25pt \"%1\";"
                        " gridline-color: rgb(255, 0, 0); }")
-            .arg(titleFace));
+            .arg(face));
+}
+
+// Wide enough for the application's title in a notice's title bar, beside its buttons.
+int NoticeWidth(const QWidget& notice) {
+    QFont titleFont = notice.font();
+    titleFont.setBold(true);
+    constexpr int kTitleBarButtons = 140;
+    return QFontMetrics(titleFont).horizontalAdvance(kTitle) + kTitleBarButtons;
 }
 
 }  // namespace
@@ -127,32 +151,28 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     : QWidget(parent), today(std::move(today)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
-    // The layout is fixed: the window can be minimised but neither resized nor maximised.
+    // The frame offers no maximise button, but the window takes any size a window manager or
+    // compositor gives it (a Wayland compositor's maximised size must be obeyed to the pixel);
+    // the layout stays where it is and the surface fills the rest.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Twips(0, 0, 4965, 4020).size());
+    resize(Twips(0, 0, 4965, 4020).size());
     QIcon icon;
     for (const int size : {48, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/org.tresk.InterestCalculator-%1.png").arg(size));
     }
     setWindowIcon(icon);
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 400));
-    QPalette surface = palette();
-    surface.setColor(QPalette::Window, kLavender);
-    setPalette(surface);
+    windowStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+    windowStyle->setParent(this);
+    setPalette(WindowPalette(*windowStyle));
     setAutoFillBackground(true);
 
     createControls();
+    applyWindowStyle();
     setTabOrder();
     connectHandlers();
     Form_Load();
-}
-
-Form1::~Form1() {
-    // QWidget's destructor still hides the window and moves the focus, after this object's own
-    // part is gone: nothing of it may answer those.
-    disconnect(qApp, &QApplication::focusChanged, this, &Form1::onFocusChanged);
-    if (QWindow* handle = windowHandle()) handle->removeEventFilter(this);
 }
 
 void Form1::createControls() {
@@ -226,9 +246,21 @@ void Form1::createControls() {
     // The days that the date text and the engine can carry.
     Calendar1->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     Calendar1->setSelectedDate(QDate(2007, 4, 11));
+    // Typed dates are read in the date box's own form instead of Qt's inline editor.
+    Calendar1->setDateEditEnabled(false);
     Calendar1->setAccessibleName(QStringLiteral("Date of purchase calendar"));
     ApplyCalendarLook(Calendar1);
     Calendar1->hide();
+}
+
+void Form1::applyWindowStyle() {
+    // The fixed pixel sizes fit Fusion's metrics, whatever style the desktop asks for. A style
+    // does not pass to child widgets, so every one gets it; the drop-down list is created first.
+    Combo1->view();
+    setStyle(windowStyle);
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        widget->setStyle(windowStyle);
+    }
 }
 
 void Form1::setTabOrder() {
@@ -246,7 +278,6 @@ void Form1::connectHandlers() {
     // A day is picked by a click on it or by Enter on the selected day.
     connect(Calendar1, &QCalendarWidget::clicked, this, [this] { Calendar1_Click(); });
     connect(Calendar1, &QCalendarWidget::activated, this, [this] { Calendar1_Click(); });
-    connect(qApp, &QApplication::focusChanged, this, &Form1::onFocusChanged);
 
     // Clicks are seen on the native window, before Qt hands the focus to the clicked control.
     create();
@@ -257,6 +288,7 @@ void Form1::connectHandlers() {
     for (QLineEdit* box : cmdDate) {
         box->installEventFilter(this);
     }
+    Calendar1->findChild<QTableView*>()->installEventFilter(this);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -279,8 +311,47 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         Combo1_LostFocus();
         return true;
     }
+    if (event->type() == QEvent::KeyPress && watched == Calendar1->findChild<QTableView*>()) {
+        return handleCalendarKey(static_cast<QKeyEvent*>(event));
+    }
     handleTextBoxEvent(watched, event);
     return false;
+}
+
+bool Form1::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab; clicks are answered in eventFilter before they move the focus.
+    if (leavingEmptyYearList()) {
+        Combo1_LostFocus();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+bool Form1::handleCalendarKey(const QKeyEvent* key) {
+    const bool yearKey = (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) &&
+                         (key->modifiers() & Qt::ControlModifier);
+    if (yearKey) {
+        typedDate.clear();
+        const int years = key->key() == Qt::Key_PageDown ? 1 : -1;
+        Calendar1->setSelectedDate(Calendar1->selectedDate().addYears(years));
+        return true;
+    }
+    const QString text = key->text();
+    if (text.size() != 1 || !(text[0].isDigit() || text[0] == u'/')) {
+        typedDate.clear();
+        return false;
+    }
+    // A pause ends a typed date, as it ends a typed search in a list.
+    constexpr qint64 kTypingPause = 2000;
+    if (!lastTypedKey.isValid() || lastTypedKey.elapsed() > kTypingPause) typedDate.clear();
+    lastTypedKey.start();
+    typedDate += text;
+    if (const std::optional<double> day = tresk::TypedDate(typedDate.toStdString())) {
+        Calendar1->setSelectedDate(QDate(static_cast<int>(tresk::YearOf(*day)),
+                                         static_cast<int>(tresk::MonthOf(*day)),
+                                         static_cast<int>(tresk::DayOf(*day))));
+    }
+    return true;
 }
 
 void Form1::handleTextBoxEvent(QObject* watched, QEvent* event) {
@@ -304,33 +375,33 @@ void Form1::handleTextBoxEvent(QObject* watched, QEvent* event) {
     }
 }
 
-bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
-    if (QApplication::focusWidget() != Combo1 || !Combo1->currentText().isEmpty()) return false;
-    // The widget that the click would focus, found as Qt finds it.
-    for (QWidget* widget = target; widget != nullptr && widget != this;
-         widget = widget->parentWidget()) {
-        if (widget == Combo1) return false;
-        if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) return true;
-    }
-    return false;
+bool Form1::leavingEmptyYearList() const {
+    return QApplication::focusWidget() == Combo1 && Combo1->currentText().isEmpty();
 }
 
-void Form1::onFocusChanged(QWidget* old, QWidget* now) {
-    // Only a move to another control of this window counts as leaving the year list: the list's
-    // own drop-down and the notice's box are other windows, and losing activation leaves none.
-    if (old != Combo1 || now == nullptr || now->window() != this) return;
-    // Deferred, so that the move that took the focus has finished before the notice shows.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (QApplication::focusWidget() != Combo1) Combo1_LostFocus();
-        },
-        Qt::QueuedConnection);
+bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
+    if (!leavingEmptyYearList()) return false;
+    // The widget that the click would focus, found as Qt finds it: the first that takes focus
+    // by click, passed on through its focus proxies (the list's own text hands it to the list).
+    for (QWidget* widget = target; widget != nullptr && widget != this;
+         widget = widget->parentWidget()) {
+        if (!widget->isEnabled() || !(widget->focusPolicy() & Qt::ClickFocus)) continue;
+        QWidget* taker = widget;
+        while (taker->focusProxy() != nullptr)
+            taker = taker->focusProxy();
+        return taker != Combo1;
+    }
+    return false;
 }
 
 void Form1::showNotice(const QString& text) {
     QMessageBox notice(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, this);
     notice.setWindowModality(Qt::ApplicationModal);
+    // A message box is only as wide as its text, which cuts a long title in the title bar.
+    if (auto* grid = qobject_cast<QGridLayout*>(notice.layout())) {
+        grid->addItem(new QSpacerItem(NoticeWidth(notice), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     notice.exec();
     // Without a window manager nothing hands the activation back when the notice closes.
     activateWindow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -12,9 +13,11 @@
 
 class QCalendarWidget;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStyle;
 
 // The calculator's one window: the controls at fixed places, the fields the handlers share,
 // and one handler per event that the window answers.
@@ -24,16 +27,17 @@ class Form1 : public QWidget {
   public:
     // `today` is the clock the year list is centred on.
     explicit Form1(QWidget* parent = nullptr, std::function<double()> today = tresk::Today);
-    ~Form1() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     friend class Form1Inspector;  // lets tests read the fields
 
     void createControls();
+    void applyWindowStyle();
     void setTabOrder();
     void connectHandlers();
 
@@ -49,9 +53,10 @@ class Form1 : public QWidget {
 
     void showNotice(const QString& text);
     void showAmount(const QString& text);
-    void onFocusChanged(QWidget* old, QWidget* now);
+    bool leavingEmptyYearList() const;
     bool clickLeavesEmptyYearList(QWidget* target) const;
     void handleTextBoxEvent(QObject* watched, QEvent* event);
+    bool handleCalendarKey(const QKeyEvent* key);
 
     QCalendarWidget* Calendar1 = nullptr;
     QPushButton* cmDate = nullptr;
@@ -61,6 +66,7 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, 3> cmdAmt{};  // elements 0 and 2; there is no element 1
     QPushButton* cmdCalc = nullptr;
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
+    QStyle* windowStyle = nullptr;
 
     std::function<double()> today;
     std::int16_t ctr = 0;
@@ -72,4 +78,7 @@ class Form1 : public QWidget {
     // A click that focuses the denomination box puts the cursor at the click after the
     // focus-in; the release then selects the whole denomination again.
     bool selectDenominationOnRelease = false;
+    // What has been typed on the open calendar towards a date, and when the last key came.
+    QString typedDate;
+    QElapsedTimer lastTypedKey;
 };
