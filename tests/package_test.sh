@@ -23,6 +23,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 grep -q 'libqt6widgets6' <<<"$depends"
 grep -q 'fonts-liberation' <<<"$depends"
+grep -q 'qt6-wayland' <<<"$depends"
+grep -q 'fonts-urw-base35' <<<"$(dpkg-deb -f "$deb" Recommends)"
 [[ -n $(dpkg-deb -f "$deb" Maintainer) ]]
 
 dpkg-deb -x "$deb" "$out/root"
