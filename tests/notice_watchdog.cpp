@@ -37,6 +37,7 @@ void NoticeWatchdog::dismissModalBox() {
     const bool plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
                        box->standardButtons() == QMessageBox::Ok &&
                        box->windowModality() == Qt::ApplicationModal;
-    seen_.push_back({box->windowTitle(), box->text(), plain});
+    seen_.push_back(
+        {box->windowTitle(), box->text(), plain, box->minimumSize() != box->maximumSize()});
     box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
 }

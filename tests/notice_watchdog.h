@@ -11,7 +11,8 @@
 struct Notice {
     QString title;
     QString text;
-    bool plain = false;  // no icon, one OK button, modal to the application
+    bool plain = false;      // no icon, one OK button, modal to the application
+    bool resizable = false;  // takes the size a compositor gives it
 };
 
 class NoticeWatchdog : public QObject {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real binary as a native Wayland client of weston, checks that its window is mapped
 # with its title, then has the compositor maximise it and make it fullscreen through weston's
-# own key bindings, and checks that the program survives both and draws at the size it was given.
+# own key bindings, and checks that the program survives both and draws at the size it was given;
+# then does the same to a notice.
 # Weston runs on its x11 backend inside Xvfb: the headless backend has no keyboard to press.
 # Usage: wayland_smoke.sh BINARY [SCREENSHOT_DIR]
 set -euo pipefail
@@ -104,5 +105,21 @@ for request in maximised:super+shift+m fullscreen:super+shift+f; do
     seen+=", $state at $size"
     [[ -z $shots ]] || import -window root "$shots/wayland_$state.png"
 done
+
+# A notice is a window of its own: Tab out of the empty year list opens one, which must take a
+# maximised size as well, and close again on Enter.
+windows() { weston-debug scene-graph 2>/dev/null | grep -c -F "PID $app, surface ID" || true; }
+notice_shown() { (($(windows) > 1)); }
+notice_gone() { (($(windows) == 1)); }
+before=$(configures)
+xdotool key Tab
+await notice_shown || fail "$seen; no notice opened"
+await configured || fail "$seen; the notice was not configured"
+before=$(configures)
+xdotool key super+shift+m
+await configured || fail "$seen; no configure followed maximising the notice"
+xdotool key Return
+await notice_gone || fail "$seen; the notice did not close after being maximised"
+seen+=", a maximised notice"
 kill -0 "$app" || fail "$seen; the program has gone"
 echo "$seen; still running"

@@ -133,6 +133,7 @@ std::vector<QString> WindowTest::notices() {
     for (const Notice& notice : NoticeWatchdog::instance().take()) {
         EXPECT_EQ(notice.title, "Tresk Interest Calculator") << notice.text.toStdString();
         EXPECT_TRUE(notice.plain) << notice.text.toStdString();
+        EXPECT_TRUE(notice.resizable) << notice.text.toStdString();
         texts.push_back(notice.text);
     }
     return texts;

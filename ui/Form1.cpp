@@ -5,16 +5,13 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSpacerItem>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableView>
@@ -27,6 +24,7 @@
 #include <optional>
 #include <utility>
 
+#include "Notice.h"
 #include "conversions.h"
 #include "fonts.h"
 
@@ -135,14 +133,6 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
                        " color: rgb(0, 0, 160); font: 8.25pt \"%1\";"
                        " gridline-color: rgb(255, 0, 0); }")
             .arg(face));
-}
-
-// Wide enough for the application's title in a notice's title bar, beside its buttons.
-int NoticeWidth(const QWidget& notice) {
-    QFont titleFont = notice.font();
-    titleFont.setBold(true);
-    constexpr int kTitleBarButtons = 140;
-    return QFontMetrics(titleFont).horizontalAdvance(kTitle) + kTitleBarButtons;
 }
 
 }  // namespace
@@ -395,13 +385,7 @@ bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
 }
 
 void Form1::showNotice(const QString& text) {
-    QMessageBox notice(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, this);
-    notice.setWindowModality(Qt::ApplicationModal);
-    // A message box is only as wide as its text, which cuts a long title in the title bar.
-    if (auto* grid = qobject_cast<QGridLayout*>(notice.layout())) {
-        grid->addItem(new QSpacerItem(NoticeWidth(notice), 0, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    Notice notice(kTitle, text, this);
     notice.exec();
     // Without a window manager nothing hands the activation back when the notice closes.
     activateWindow();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QMessageBox>
+
+class QString;
+
+// The window's modal notice: one text, a single OK button, no icon, the window's title. Unlike
+// a plain message box it takes any size a window manager or compositor gives it, and it is
+// wide enough to show the whole title in its title bar.
+class Notice : public QMessageBox {
+    Q_OBJECT
+
+  public:
+    Notice(const QString& title, const QString& text, QWidget* parent);
+
+  protected:
+    bool event(QEvent* event) override;
+};
