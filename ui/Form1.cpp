@@ -153,13 +153,17 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     }
     setWindowIcon(icon);
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 400));
-    windowStyle = QStyleFactory::create(QStringLiteral("Fusion"));
-    windowStyle->setParent(this);
-    setPalette(WindowPalette(*windowStyle));
+    // The fixed pixel sizes fit Fusion's metrics, whatever style the desktop asks for.
+    const QString fusion = QStringLiteral("Fusion");
+    if (QApplication::style()->name().compare(fusion, Qt::CaseInsensitive) != 0) {
+        windowStyle = QStyleFactory::create(fusion);
+        windowStyle->setParent(this);
+    }
+    setPalette(WindowPalette(windowStyle != nullptr ? *windowStyle : *QApplication::style()));
     setAutoFillBackground(true);
 
     createControls();
-    applyWindowStyle();
+    if (windowStyle != nullptr) applyWindowStyle();
     setTabOrder();
     connectHandlers();
     Form_Load();
@@ -244,8 +248,8 @@ void Form1::createControls() {
 }
 
 void Form1::applyWindowStyle() {
-    // The fixed pixel sizes fit Fusion's metrics, whatever style the desktop asks for. A style
-    // does not pass to child widgets, so every one gets it; the drop-down list is created first.
+    // A style does not pass to child widgets, so every one gets it; the drop-down list is
+    // created first.
     Combo1->view();
     setStyle(windowStyle);
     for (QWidget* widget : findChildren<QWidget*>()) {

@@ -66,7 +66,7 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, 3> cmdAmt{};  // elements 0 and 2; there is no element 1
     QPushButton* cmdCalc = nullptr;
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
-    QStyle* windowStyle = nullptr;
+    QStyle* windowStyle = nullptr;   // only where the application's style is another
 
     std::function<double()> today;
     std::int16_t ctr = 0;
