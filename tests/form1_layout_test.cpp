@@ -352,9 +352,13 @@ TEST_F(LayoutTest, TextIsLegibleUnderLightAndDarkDesktops) {
         QPalette desktop;
     } rows[] = {{"light", QApplication::palette()}, {"dark", dark}};
     const QPalette original = QApplication::palette();
+    // A platform theme gives some classes of widget palettes of their own.
+    const char* const themed[] = {"QLabel", "QLineEdit", "QAbstractButton", "QComboBox"};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         QApplication::setPalette(row.desktop);
+        for (const char* name : themed)
+            QApplication::setPalette(row.desktop, name);
         window = std::make_unique<Form1>();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -380,6 +384,8 @@ TEST_F(LayoutTest, TextIsLegibleUnderLightAndDarkDesktops) {
         }
         window.reset();
         QApplication::setPalette(original);
+        for (const char* name : themed)
+            QApplication::setPalette(original, name);
     }
 }
 

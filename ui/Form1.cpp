@@ -64,14 +64,24 @@ QFont Bold975() {
     return WindowFont(QStringLiteral("MS Sans Serif"), 9.75, 700);
 }
 
-// The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette:
-// the window keeps the light palette of its own style.
-QPalette WindowPalette(const QStyle& style) {
-    QPalette palette = style.standardPalette();
-    palette.setColor(QPalette::Window, kLavender);
+// The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette.
+// Qt's light scheme is built here rather than taken from a style: under a platform theme a
+// style's standard palette is the desktop's own.
+QPalette WindowPalette() {
+    QPalette palette(QColor(239, 239, 239), kLavender);  // buttons, surface
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
     // The output boxes keep the grey surface of a disabled box, but the result they show is the
     // one thing the user came for: their text stays dark enough to read (7:1).
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(239, 239, 239));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 80, 80));
+    // Every role counts as set, so that none is taken from a desktop's palette for a class of
+    // widget (a platform theme gives text boxes, buttons and labels palettes of their own).
+    palette.setResolveMask(~QPalette::ResolveMask{0});
     return palette;
 }
 
@@ -159,7 +169,7 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
         windowStyle = QStyleFactory::create(fusion);
         windowStyle->setParent(this);
     }
-    setPalette(WindowPalette(windowStyle != nullptr ? *windowStyle : *QApplication::style()));
+    setPalette(WindowPalette());
     setAutoFillBackground(true);
 
     createControls();
