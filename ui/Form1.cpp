@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -89,11 +88,16 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// QLineEdit measures, lays out and paints its whole text at every change and repaint, and cuts an
+// over-long paste down in time that grows with the square of its limit: a few thousand
+// characters keep both within milliseconds, and no denomination or year comes near them.
+constexpr int kMaxTextLength = 4096;
+
 QLineEdit* TextBox(QWidget* parent, const QString& name, const QRect& geometry) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setMaxLength(kMaxTextLength);
     return box;
 }
 
@@ -229,7 +233,7 @@ void Form1::createControls() {
     // entry turns into a choice when editing finishes.
     Combo1->setCompleter(nullptr);
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
-    Combo1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    Combo1->lineEdit()->setMaxLength(kMaxTextLength);
     Combo1->setAccessibleName(QStringLiteral("Financial Year"));
 
     txtDate = TextBox(this, "txtDate", Twips(2400, 1560, 1335, 285));
