@@ -23,7 +23,7 @@
 #include <optional>
 #include <utility>
 
-#include "Notice.h"
+#include "NoticeBox.h"
 #include "conversions.h"
 #include "fonts.h"
 
@@ -403,7 +403,7 @@ bool Form1::clickLeavesEmptyYearList(QWidget* target) const {
 }
 
 void Form1::showNotice(const QString& text) {
-    Notice notice(kTitle, text, this);
+    NoticeBox notice(kTitle, text, this);
     notice.exec();
     // Without a window manager nothing hands the activation back when the notice closes.
     activateWindow();

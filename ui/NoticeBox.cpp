@@ -1,4 +1,4 @@
-#include "Notice.h"
+#include "NoticeBox.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -12,7 +12,7 @@ constexpr int kTitleBarButtons = 140;
 
 }  // namespace
 
-Notice::Notice(const QString& title, const QString& text, QWidget* parent)
+NoticeBox::NoticeBox(const QString& title, const QString& text, QWidget* parent)
     : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent) {
     setWindowModality(Qt::ApplicationModal);
     // A message box is only as wide as its text, which cuts a long title in the title bar.
@@ -25,7 +25,7 @@ Notice::Notice(const QString& title, const QString& text, QWidget* parent)
     }
 }
 
-bool Notice::event(QEvent* event) {
+bool NoticeBox::event(QEvent* event) {
     const bool handled = QMessageBox::event(event);
     // A message box fixes its size when it is shown or laid out; a Wayland compositor ends the
     // program whose maximised or fullscreen window keeps a size of its own.

@@ -7,11 +7,11 @@ class QString;
 // The window's modal notice: one text, a single OK button, no icon, the window's title. Unlike
 // a plain message box it takes any size a window manager or compositor gives it, and it is
 // wide enough to show the whole title in its title bar.
-class Notice : public QMessageBox {
+class NoticeBox : public QMessageBox {
     Q_OBJECT
 
   public:
-    Notice(const QString& title, const QString& text, QWidget* parent);
+    NoticeBox(const QString& title, const QString& text, QWidget* parent);
 
   protected:
     bool event(QEvent* event) override;
