@@ -222,6 +222,12 @@ void Form1::createControls() {
     Calendar1->setAccessibleName(QStringLiteral("Date of purchase calendar"));
     ApplyCalendarLook(Calendar1);
     Calendar1->hide();
+
+    // Readers name each control by its caption.
+    Label[6]->setBuddy(Combo1);
+    Label[1]->setBuddy(cmdAmt[0]);
+    Label[2]->setBuddy(txtDate);
+    Label[3]->setBuddy(cmdDate[0]);
 }
 
 void Form1::setTabOrder() {
