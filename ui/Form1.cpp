@@ -18,6 +18,7 @@
 
 #include <limits>
 
+#include "accessibility.h"
 #include "conversions.h"
 #include "fonts.h"
 
@@ -118,6 +119,7 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     // The layout is fixed: the window can be minimised but neither resized nor maximised.
@@ -223,11 +225,15 @@ void Form1::createControls() {
     ApplyCalendarLook(Calendar1);
     Calendar1->hide();
 
-    // Readers name each control by its caption.
+    // Readers name each control by its caption, and the boxes that only show results take no
+    // edits from assistive technology either.
     Label[6]->setBuddy(Combo1);
     Label[1]->setBuddy(cmdAmt[0]);
     Label[2]->setBuddy(txtDate);
     Label[3]->setBuddy(cmdDate[0]);
+    for (QLineEdit* box : {txtDate, cmdDate[0], cmdAmt[2]}) {
+        MakeReadOnly(box);
+    }
 }
 
 void Form1::setTabOrder() {

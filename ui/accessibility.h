@@ -1,0 +1,12 @@
+#pragma once
+
+class QLineEdit;
+
+// What a screen reader needs beyond Qt's own accessible interfaces.
+
+// Installs this program's accessible interfaces. Qt keeps the first interface it hands out for
+// a widget, so this comes before the widgets that they serve are made.
+void InstallAccessibleInterfaces();
+
+// A box that only shows a result: read-only to assistive technology as well as to the keyboard.
+void MakeReadOnly(QLineEdit* box);
