@@ -234,6 +234,7 @@ void Form1::createControls() {
     for (QLineEdit* box : {txtDate, cmdDate[0], cmdAmt[2]}) {
         MakeReadOnly(box);
     }
+    DescribeCalendar(Calendar1);
 }
 
 void Form1::setTabOrder() {

@@ -1,9 +1,14 @@
 #include "accessibility.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QString>
+#include <QTableView>
+#include <QToolButton>
 
+#include "calendar_grid_accessible.h"
 #include "read_only_text_accessible.h"
 
 namespace {
@@ -11,7 +16,48 @@ namespace {
 QAccessibleInterface* OwnInterface(const QString& /*className*/, QObject* object) {
     if (auto* box = qobject_cast<QLineEdit*>(object); box != nullptr && box->isReadOnly())
         return new ReadOnlyTextAccessible(box);
+    // The calendar's day grid is the only table view that a calendar holds.
+    if (auto* view = qobject_cast<QTableView*>(object);
+        view != nullptr && qobject_cast<QCalendarWidget*>(view->parentWidget()) != nullptr)
+        return new CalendarGridAccessible(view);
     return nullptr;
+}
+
+void NameNavigation(QCalendarWidget* calendar) {
+    const auto name = [calendar](const char* objectName, const QString& text) {
+        if (auto* part = calendar->findChild<QWidget*>(QLatin1String(objectName)))
+            part->setAccessibleName(text);
+    };
+    const auto shown = [calendar](const char* objectName) {
+        auto* button = calendar->findChild<QToolButton*>(QLatin1String(objectName));
+        return button != nullptr ? button->text() : QString();
+    };
+    name("qt_calendar_prevmonth", QStringLiteral("Previous month"));
+    name("qt_calendar_nextmonth", QStringLiteral("Next month"));
+    name("qt_calendar_monthbutton", QStringLiteral("Month ") + shown("qt_calendar_monthbutton"));
+    name("qt_calendar_yearbutton", QStringLiteral("Year ") + shown("qt_calendar_yearbutton"));
+    name("qt_calendar_yearedit", QStringLiteral("Year"));
+}
+
+// A reader told that the grid has the focus speaks its month; the selected day follows as the
+// focused child. Qt tells of the grid's focus after focusChanged, so the day is told later still.
+void SpeakDayOnFocus(QCalendarWidget* calendar) {
+    auto* view = calendar->findChild<QTableView*>();
+    QObject::connect(qApp, &QApplication::focusChanged, view, [view](QWidget*, QWidget* now) {
+        if (now != view) return;
+        QMetaObject::invokeMethod(
+            view,
+            [view] {
+                auto* grid = dynamic_cast<CalendarGridAccessible*>(
+                    QAccessible::queryAccessibleInterface(view));
+                const QModelIndex current = view->currentIndex();
+                if (grid == nullptr || !view->hasFocus() || !current.isValid()) return;
+                QAccessibleEvent event(view, QAccessible::Focus);
+                event.setChild(grid->childIndex(current.row(), current.column()));
+                QAccessible::updateAccessibility(&event);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 }  // namespace
@@ -26,4 +72,11 @@ void MakeReadOnly(QLineEdit* box) {
     // makes the read-only one.
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(box))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void DescribeCalendar(QCalendarWidget* calendar) {
+    SpeakDayOnFocus(calendar);
+    NameNavigation(calendar);
+    QObject::connect(calendar, &QCalendarWidget::currentPageChanged, calendar,
+                     [calendar] { NameNavigation(calendar); });
 }

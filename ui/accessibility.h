@@ -1,5 +1,6 @@
 #pragma once
 
+class QCalendarWidget;
 class QLineEdit;
 
 // What a screen reader needs beyond Qt's own accessible interfaces.
@@ -10,3 +11,7 @@ void InstallAccessibleInterfaces();
 
 // A box that only shows a result: read-only to assistive technology as well as to the keyboard.
 void MakeReadOnly(QLineEdit* box);
+
+// Names the calendar's navigation buttons after what they do and show, and has a reader speak
+// the selected day when the calendar takes the focus.
+void DescribeCalendar(QCalendarWidget* calendar);
