@@ -419,6 +419,7 @@ void Form1::cmdCalc_Click() {
         case tresk::Outcome::Amount:
             cmdDate[0]->setText(FromStd(
                 tresk::Format(fields.TreskInt, kAmountPattern, decimalSeparator, groupSeparator)));
+            AnnounceResult(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
             break;
     }
 }

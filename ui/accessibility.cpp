@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "announcement_accessible.h"
 #include "calendar_grid_accessible.h"
 #include "read_only_text_accessible.h"
 
@@ -60,6 +61,15 @@ void SpeakDayOnFocus(QCalendarWidget* calendar) {
     });
 }
 
+constexpr char kAnnouncement[] = "accessibleAnnouncement";
+
+void DropAnnouncement(QObject* speaker) {
+    const auto id = speaker->property(kAnnouncement).value<QAccessible::Id>();
+    if (id == 0) return;
+    QAccessible::deleteAccessibleInterface(id);
+    speaker->setProperty(kAnnouncement, QVariant::fromValue(QAccessible::Id{0}));
+}
+
 }  // namespace
 
 void InstallAccessibleInterfaces() {
@@ -79,4 +89,16 @@ void DescribeCalendar(QCalendarWidget* calendar) {
     NameNavigation(calendar);
     QObject::connect(calendar, &QCalendarWidget::currentPageChanged, calendar,
                      [calendar] { NameNavigation(calendar); });
+}
+
+void AnnounceResult(QWidget* focusedButton, const QString& text) {
+    // Each result is a notification of its own: a reader may keep the name of one it has seen.
+    if (!focusedButton->property(kAnnouncement).isValid())
+        QObject::connect(focusedButton, &QObject::destroyed, &DropAnnouncement);
+    DropAnnouncement(focusedButton);
+    auto* announcement = new AnnouncementAccessible(focusedButton, text);
+    const QAccessible::Id id = QAccessible::registerAccessibleInterface(announcement);
+    focusedButton->setProperty(kAnnouncement, QVariant::fromValue(id));
+    QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }

@@ -2,6 +2,8 @@
 
 class QCalendarWidget;
 class QLineEdit;
+class QString;
+class QWidget;
 
 // What a screen reader needs beyond Qt's own accessible interfaces.
 
@@ -15,3 +17,7 @@ void MakeReadOnly(QLineEdit* box);
 // Names the calendar's navigation buttons after what they do and show, and has a reader speak
 // the selected day when the calendar takes the focus.
 void DescribeCalendar(QCalendarWidget* calendar);
+
+// Has a screen reader speak the text of a result while the focus stays on the button that asked
+// for it.
+void AnnounceResult(QWidget* focusedButton, const QString& text);
