@@ -295,20 +295,31 @@ TEST_F(LayoutTest, ReadersAnnounceEveryControlByItsLabel) {
     const struct {
         const char* control;
         const char* name;
+        const char* caption;  // the label that readers relate to the control
     } rows[] = {
-        {"Combo1", "Financial Year"},
-        {"cmdAmt(0)", "Enter Denomination"},
-        {"txtDate", "Enter Date of purchase"},
-        {"cmdDate(0)", "Accrued Interest"},
-        {"cmDate", "Choose date of purchase"},
-        {"Calendar1", "Date of purchase calendar"},
-        {"cmdCalc", "Calculate"},
+        {"Combo1", "Financial Year", "Label6"},
+        {"cmdAmt(0)", "Enter Denomination", "Label1"},
+        {"txtDate", "Enter Date of purchase", "Label2"},
+        {"cmdDate(0)", "Accrued Interest", "Label3"},
+        {"cmdAmt(2)", "Financial Year ends", nullptr},
+        {"cmDate", "Choose date of purchase", nullptr},
+        {"Calendar1", "Date of purchase calendar", nullptr},
+        {"cmdCalc", "Calculate", nullptr},
     };
     for (const auto& row : rows) {
         QAccessibleInterface* accessible =
             QAccessible::queryAccessibleInterface(control(row.control));
         ASSERT_NE(accessible, nullptr) << row.control;
         EXPECT_EQ(accessible->text(QAccessible::Name), row.name) << row.control;
+        std::vector<QAccessibleInterface*> labels;
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+            labels.push_back(label);
+        }
+        std::vector<QAccessibleInterface*> expected;
+        if (row.caption != nullptr) {
+            expected.push_back(QAccessible::queryAccessibleInterface(control(row.caption)));
+        }
+        EXPECT_EQ(labels, expected) << row.control;
     }
 }
 

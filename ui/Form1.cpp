@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "NoticeBox.h"
+#include "accessibility.h"
 #include "conversions.h"
 #include "fonts.h"
 
@@ -153,6 +154,7 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
 
 Form1::Form1(QWidget* parent, std::function<double()> today)
     : QWidget(parent), today(std::move(today)) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     // The frame offers no maximise button, but the window takes any size a window manager or
@@ -259,6 +261,17 @@ void Form1::createControls() {
     Calendar1->setAccessibleName(QStringLiteral("Date of purchase calendar"));
     ApplyCalendarLook(Calendar1);
     Calendar1->hide();
+
+    // Readers name each control by its caption, and the boxes that only show results take no
+    // edits from assistive technology either.
+    Label[6]->setBuddy(Combo1);
+    Label[1]->setBuddy(cmdAmt[0]);
+    Label[2]->setBuddy(txtDate);
+    Label[3]->setBuddy(cmdDate[0]);
+    for (QLineEdit* box : {txtDate, cmdDate[0], cmdAmt[2]}) {
+        MakeReadOnly(box);
+    }
+    DescribeCalendar(Calendar1);
 }
 
 void Form1::applyWindowStyle() {
@@ -498,6 +511,7 @@ void Form1::cmdCalc_Click() {
         case tresk::Outcome::Amount:
             showAmount(FromStd(
                 tresk::Format(fields.TreskInt, kAmountPattern, decimalSeparator, groupSeparator)));
+            AnnounceResult(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
             break;
     }
 }
