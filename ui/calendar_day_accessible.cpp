@@ -36,32 +36,12 @@ bool CalendarDayAccessible::isValid() const {
     return !view.isNull() && (!isDay() || grid()->dateAt(row, column) == date);
 }
 
-QObject* CalendarDayAccessible::object() const {
-    return nullptr;
-}
-
 QWindow* CalendarDayAccessible::window() const {
     return view.isNull() ? nullptr : view->window()->windowHandle();
 }
 
-QAccessibleInterface* CalendarDayAccessible::childAt(int /*x*/, int /*y*/) const {
-    return nullptr;
-}
-
 QAccessibleInterface* CalendarDayAccessible::parent() const {
     return view.isNull() ? nullptr : grid();
-}
-
-QAccessibleInterface* CalendarDayAccessible::child(int /*index*/) const {
-    return nullptr;
-}
-
-int CalendarDayAccessible::childCount() const {
-    return 0;
-}
-
-int CalendarDayAccessible::indexOfChild(const QAccessibleInterface* /*child*/) const {
-    return -1;
 }
 
 QString CalendarDayAccessible::text(QAccessible::Text t) const {
@@ -72,8 +52,6 @@ QString CalendarDayAccessible::text(QAccessible::Text t) const {
         return locale.dayName(grid()->dateAt(grid()->firstDayRow(), column).dayOfWeek());
     return isHidden() ? QString() : view->model()->data(index()).toString();  // a week number
 }
-
-void CalendarDayAccessible::setText(QAccessible::Text /*t*/, const QString& /*text*/) {}
 
 QRect CalendarDayAccessible::rect() const {
     if (view.isNull() || isHidden()) return {};

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QPointer>
 
+#include "leaf_accessible.h"
+
 class CalendarGridAccessible;
 class QModelIndex;
 class QTableView;
@@ -11,20 +13,14 @@ class QTableView;
 // One cell of the calendar's grid: a day, named with its full date, or a heading. Selecting a
 // day through it makes that day the calendar's date, as the arrow keys do.
 // Row and column are the model's, -1 for the sections of the view's hidden headers.
-class CalendarDayAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class CalendarDayAccessible : public LeafAccessible, public QAccessibleActionInterface {
   public:
     CalendarDayAccessible(QTableView* view, int row, int column, QDate date);
 
     bool isValid() const override;
-    QObject* object() const override;
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
