@@ -108,13 +108,21 @@ done
 
 # A notice is a window of its own: Tab out of the empty year list opens one, which must take a
 # maximised size as well, and close again on Enter.
-windows() { weston-debug scene-graph 2>/dev/null | grep -c -F "PID $app, surface ID" || true; }
+# Top-level windows only: a pointer's cursor is a surface of the program's too.
+windows() {
+    weston-debug scene-graph 2>/dev/null | grep -F "PID $app, surface ID" |
+        grep -c -F "top-level window" || true
+}
 notice_shown() { (($(windows) > 1)); }
 notice_gone() { (($(windows) == 1)); }
-before=$(configures)
+# The keys go to whichever window has the keyboard: wait until the notice has it.
+enters() { grep -c -E 'wl_keyboard@[0-9]+\.enter\(' "$scratch/app.log" || true; }
+entered() { (($(enters) > entered_before)); }
+before=$(configures) entered_before=$(enters)
 xdotool key Tab
 await notice_shown || fail "$seen; no notice opened"
 await configured || fail "$seen; the notice was not configured"
+await entered || fail "$seen; the notice did not get the keyboard"
 before=$(configures)
 xdotool key super+shift+m
 await configured || fail "$seen; no configure followed maximising the notice"
