@@ -6,11 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <QtMath>
 
 #include <algorithm>
@@ -191,6 +194,27 @@ TEST_F(LayoutTest, CalendarStandsOnItsStoredDay) {
         EXPECT_EQ(cell(3, column, Qt::FontRole).value<QFont>().family(), InstalledFace("Arial"));
         EXPECT_EQ(cell(3, column, Qt::FontRole).value<QFont>().weight(), 400);
     }
+    QStyleOptionViewItem option;
+    option.initFrom(grid);
+    EXPECT_EQ(QColor::fromRgba(static_cast<QRgb>(
+                  grid->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, grid))),
+              QColor(255, 0, 0));
+    // The title: red bold month and year on the light green bar.
+    auto* bar = month->findChild<QWidget*>("qt_calendar_navigationbar");
+    for (auto* title : bar->findChildren<QToolButton*>()) {
+        if (title->text().isEmpty()) continue;  // the arrows
+        EXPECT_EQ(title->font().weight(), QFont::Bold);
+    }
+    const QImage drawn = bar->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(1, 1), QColor(192, 255, 192));
+    int red = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
+            red += pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80;
+        }
+    }
+    EXPECT_GT(red, 20) << "the month and year are drawn in red";
 }
 
 TEST_F(LayoutTest, YearListAndCalendarShowWhole) {
@@ -220,16 +244,15 @@ TEST_F(LayoutTest, WindowKeepsItsOwnStyle) {
     Form1 other;
     QApplication::setStyle(desktopStyle);
     EXPECT_EQ(other.style()->name(), "fusion");
-    // The calendar's parts draw through its style sheet, which wraps the same style.
-    const auto* month = other.findChild<QCalendarWidget*>();
+    // The calendar's grid draws through Fusion too, wrapped for the colour of its lines.
+    const auto* grid = other.findChild<QCalendarWidget*>()->findChild<QTableView*>();
     for (QWidget* widget : other.findChildren<QWidget*>()) {
-        bool inCalendar = false;
-        for (const QWidget* up = widget; up != nullptr; up = up->parentWidget())
-            inCalendar = inCalendar || up == month;
-        if (!inCalendar) {
-            EXPECT_EQ(widget->style(), other.style()) << widget->metaObject()->className();
-        }
+        if (widget == grid) continue;
+        EXPECT_EQ(widget->style(), other.style()) << widget->metaObject()->className();
     }
+    const auto* wrapped = qobject_cast<const QProxyStyle*>(grid->style());
+    ASSERT_NE(wrapped, nullptr);
+    EXPECT_EQ(wrapped->baseStyle()->name(), "fusion");
 }
 
 TEST_F(LayoutTest, CalendarLiesAboveWhatItCovers) {

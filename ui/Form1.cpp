@@ -23,6 +23,7 @@
 #include <optional>
 #include <utility>
 
+#include "GridLineStyle.h"
 #include "NoticeBox.h"
 #include "accessibility.h"
 #include "conversions.h"
@@ -85,6 +86,14 @@ QPalette WindowPalette() {
     return palette;
 }
 
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : {48, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/org.tresk.InterestCalculator-%1.png").arg(size));
+    }
+    return icon;
+}
+
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -140,14 +149,29 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
     dayNames.setFont(WindowFont(QStringLiteral("Bookman Old Style"), 8.25, 600));
     calendar->setHeaderTextFormat(dayNames);
 
-    const QString face = InstalledFace(QStringLiteral("Arial"));
-    calendar->setStyleSheet(
-        QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: rgb(192, 255, 192); }"
-                       "QToolButton { color: rgb(255, 0, 0); font: bold 8.25pt \"%1\"; }"
-                       "QAbstractItemView { background-color: rgb(192, 255, 192);"
-                       " color: rgb(0, 0, 160); font: 8.25pt \"%1\";"
-                       " gridline-color: rgb(255, 0, 0); }")
-            .arg(face));
+    // Colours and fonts go to the calendar's parts through palettes: a style sheet would wrap
+    // every part in a style of its own and polish each through it, at every start.
+    // The navigation bar fills itself with the highlight colour, and its month and year buttons
+    // take their caption colour from the highlighted text and their menu arrow's from the
+    // window text.
+    auto* bar = calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
+    QPalette barPalette = bar->palette();
+    barPalette.setColor(QPalette::Highlight, kLightGreen);
+    barPalette.setColor(QPalette::HighlightedText, kRed);
+    barPalette.setColor(QPalette::ButtonText, kRed);
+    barPalette.setColor(QPalette::WindowText, kRed);
+    bar->setPalette(barPalette);
+    bar->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 700));
+
+    // The grid's cells take the view's base, text and font.
+    auto* grid = calendar->findChild<QTableView*>();
+    QPalette gridPalette = grid->palette();
+    gridPalette.setColor(QPalette::Base, kLightGreen);
+    gridPalette.setColor(QPalette::AlternateBase, kLightGreen);
+    gridPalette.setColor(QPalette::Text, kDarkBlue);
+    grid->setPalette(gridPalette);
+    grid->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 400));
+    grid->setStyle(new GridLineStyle(kRed, grid));
 }
 
 }  // namespace
@@ -163,11 +187,7 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(Twips(0, 0, 4965, 4020).size());
-    QIcon icon;
-    for (const int size : {48, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/org.tresk.InterestCalculator-%1.png").arg(size));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(WindowIcon());
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 400));
     // The fixed pixel sizes fit Fusion's metrics, whatever style the desktop asks for.
     const QString fusion = QStringLiteral("Fusion");
@@ -280,6 +300,7 @@ void Form1::applyWindowStyle() {
     Combo1->view();
     setStyle(windowStyle);
     for (QWidget* widget : findChildren<QWidget*>()) {
+        if (widget->testAttribute(Qt::WA_SetStyle)) continue;  // the calendar's grid has its own
         widget->setStyle(windowStyle);
     }
 }
