@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QTableView>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -187,7 +188,9 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(Twips(0, 0, 4965, 4020).size());
-    setWindowIcon(WindowIcon());
+    // Reading the first image loads Qt's list of image format plugins, which would hold back the
+    // window's first appearance by a few milliseconds; the icon follows right after it instead.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon()); });
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 400));
     // The fixed pixel sizes fit Fusion's metrics, whatever style the desktop asks for.
     const QString fusion = QStringLiteral("Fusion");
