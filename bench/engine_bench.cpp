@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "accrued_interest.h"
-#include "conversions.h"
+#include "AccruedInterest.h"
+#include "Conversions.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
-#include "accrued_interest.h"
-#include "conversions.h"
+#include "AccruedInterest.h"
+#include "Conversions.h"
 
 namespace {
 

@@ -24,10 +24,10 @@
 #include <optional>
 #include <utility>
 
+#include "Conversions.h"
 #include "GridLineStyle.h"
 #include "NoticeBox.h"
 #include "accessibility.h"
-#include "conversions.h"
 #include "fonts.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "accrued_interest.h"
-#include "conversions.h"
+#include "AccruedInterest.h"
+#include "Conversions.h"
 
 class QCalendarWidget;
 class QComboBox;

@@ -1,11 +1,11 @@
-#include "accrued_interest.h"
+#include "AccruedInterest.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 
-#include "conversions.h"
+#include "Conversions.h"
 
 namespace tresk {
 namespace {

@@ -1,4 +1,4 @@
-#include "conversions.h"
+#include "Conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "conversions.h"
+#include "Conversions.h"
 #include "form1_inspector.h"
 #include "window_test.h"
 

@@ -21,7 +21,7 @@
 #include <map>
 #include <optional>
 
-#include "conversions.h"
+#include "Conversions.h"
 #include "fonts.h"
 #include "window_test.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "conversions.h"
+#include "Conversions.h"
 #include "notice_watchdog.h"
 
 void WindowTest::SetUp() {

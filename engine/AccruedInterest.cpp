@@ -1,4 +1,4 @@
-#include "accrued_interest.h"
+#include "AccruedInterest.h"
 
 #include <array>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "conversions.h"
+#include "Conversions.h"
 
 namespace tresk {
 namespace {
