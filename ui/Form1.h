@@ -17,10 +17,13 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStyle;
+class QTableView;
 
 // The calculator's one window: the controls at fixed places, the fields the handlers share,
 // and one handler per event that the window answers.
+//
+// Form1.cpp holds the handlers, Form1Controls.cpp makes and places the controls, and
+// Form1Input.cpp holds the rules for keys, clicks and the focus; the look is WindowLook's.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -36,11 +39,12 @@ class Form1 : public QWidget {
   private:
     friend class Form1Inspector;  // lets tests read the fields
 
+    // Form1Controls.cpp
     void createControls();
-    void applyWindowStyle();
     void setTabOrder();
     void connectHandlers();
 
+    // The handlers
     void Form_Load();
     void Combo1_Click();
     void Combo1_LostFocus();
@@ -53,12 +57,15 @@ class Form1 : public QWidget {
 
     void showNotice(const QString& text);
     void showAmount(const QString& text);
+
+    // Form1Input.cpp
     bool leavingEmptyYearList() const;
     bool clickLeavesEmptyYearList(QWidget* target) const;
     void handleTextBoxEvent(QObject* watched, QEvent* event);
     bool handleCalendarKey(const QKeyEvent* key);
 
     QCalendarWidget* Calendar1 = nullptr;
+    QTableView* Calendar1Grid = nullptr;  // the calendar's days, where its keys and focus go
     QPushButton* cmDate = nullptr;
     QLineEdit* txtDate = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -66,7 +73,6 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, 3> cmdAmt{};  // elements 0 and 2; there is no element 1
     QPushButton* cmdCalc = nullptr;
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
-    QStyle* windowStyle = nullptr;   // only where the application's style is another
 
     std::function<double()> today;
     std::int16_t ctr = 0;

@@ -22,7 +22,7 @@
 #include <optional>
 
 #include "Conversions.h"
-#include "fonts.h"
+#include "WindowLook.h"
 #include "window_test.h"
 
 namespace {

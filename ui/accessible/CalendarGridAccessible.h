@@ -29,12 +29,6 @@ class CalendarGridAccessible : public QAccessibleWidget {
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
-    QTableView* view() const;
-    QCalendarWidget* calendar() const;
-    // The day that a cell shows; invalid for the headings.
-    QDate dateAt(int row, int column) const;
-    int firstDayRow() const;
-    int firstDayColumn() const;
     // The child at a cell of the view's model; row or column -1 for a hidden header section.
     int childIndex(int row, int column) const;
 
@@ -42,7 +36,8 @@ class CalendarGridAccessible : public QAccessibleWidget {
     ~CalendarGridAccessible() override;
 
   private:
-    QDate firstShownDay() const;
+    QTableView* view() const;
+    QCalendarWidget* calendar() const;
 
     mutable std::vector<QAccessible::Id> made;  // by child index, 0 where none is made yet
     mutable std::vector<QAccessible::Id> madeForPageBefore;

@@ -1,22 +1,9 @@
-#include "announcement_accessible.h"
+#include "AnnouncementAccessible.h"
 
 #include <QWidget>
-#include <QWindow>
 
 AnnouncementAccessible::AnnouncementAccessible(QWidget* speaker, const QString& text)
-    : speaker(speaker), spoken(text) {}
-
-bool AnnouncementAccessible::isValid() const {
-    return !speaker.isNull();
-}
-
-QWindow* AnnouncementAccessible::window() const {
-    return speaker.isNull() ? nullptr : speaker->window()->windowHandle();
-}
-
-QAccessibleInterface* AnnouncementAccessible::parent() const {
-    return speaker.isNull() ? nullptr : QAccessible::queryAccessibleInterface(speaker->window());
-}
+    : LeafAccessible(speaker->window()), spoken(text) {}
 
 QString AnnouncementAccessible::text(QAccessible::Text t) const {
     return t == QAccessible::Name ? spoken : QString();

@@ -1,22 +1,21 @@
-#include "calendar_day_accessible.h"
+#include "CalendarDayAccessible.h"
 
 #include <QCalendarWidget>
 #include <QLocale>
 #include <QTableView>
-#include <QWindow>
 
-#include "calendar_grid_accessible.h"
+#include "CalendarCells.h"
 
 CalendarDayAccessible::CalendarDayAccessible(QTableView* view, int row, int column, QDate date)
-    : view(view), row(row), column(column), date(date) {}
+    : LeafAccessible(view), view(view), row(row), column(column), date(date) {}
 
 const QString& CalendarDayAccessible::selectAction() {
     static const QString name = QStringLiteral("Select");
     return name;
 }
 
-CalendarGridAccessible* CalendarDayAccessible::grid() const {
-    return static_cast<CalendarGridAccessible*>(QAccessible::queryAccessibleInterface(view));
+QCalendarWidget* CalendarDayAccessible::calendar() const {
+    return static_cast<QCalendarWidget*>(view->parentWidget());
 }
 
 QModelIndex CalendarDayAccessible::index() const {
@@ -28,28 +27,20 @@ bool CalendarDayAccessible::isHidden() const {
 }
 
 bool CalendarDayAccessible::isDay() const {
-    return row >= grid()->firstDayRow() && column >= grid()->firstDayColumn();
+    return row >= FirstDayRow(view) && column >= FirstDayColumn(view);
 }
 
 bool CalendarDayAccessible::isValid() const {
     // A day's child is done with once its page is: the same place now shows another day.
-    return !view.isNull() && (!isDay() || grid()->dateAt(row, column) == date);
-}
-
-QWindow* CalendarDayAccessible::window() const {
-    return view.isNull() ? nullptr : view->window()->windowHandle();
-}
-
-QAccessibleInterface* CalendarDayAccessible::parent() const {
-    return view.isNull() ? nullptr : grid();
+    return LeafAccessible::isValid() && (!isDay() || DateAt(view, row, column) == date);
 }
 
 QString CalendarDayAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name || view.isNull()) return {};
-    const QLocale locale = grid()->calendar()->locale();
+    const QLocale locale = calendar()->locale();
     if (isDay()) return locale.toString(date, QStringLiteral("dddd d MMMM yyyy"));
-    if (row < grid()->firstDayRow() && column >= grid()->firstDayColumn())
-        return locale.dayName(grid()->dateAt(grid()->firstDayRow(), column).dayOfWeek());
+    if (row < FirstDayRow(view) && column >= FirstDayColumn(view))
+        return locale.dayName(DateAt(view, FirstDayRow(view), column).dayOfWeek());
     return isHidden() ? QString() : view->model()->data(index()).toString();  // a week number
 }
 
@@ -63,13 +54,13 @@ QAccessible::Role CalendarDayAccessible::role() const {
     if (view.isNull() || isDay()) return QAccessible::Cell;
     if (row < 0 && column < 0) return QAccessible::Pane;  // the header views' corner
     if (column < 0) return QAccessible::RowHeader;
-    return row < grid()->firstDayRow() ? QAccessible::ColumnHeader : QAccessible::RowHeader;
+    return row < FirstDayRow(view) ? QAccessible::ColumnHeader : QAccessible::RowHeader;
 }
 
 bool CalendarDayAccessible::isSelectable() const {
     if (view.isNull()) return false;
-    const QCalendarWidget* calendar = grid()->calendar();
-    return isDay() && date >= calendar->minimumDate() && date <= calendar->maximumDate();
+    const QCalendarWidget* month = calendar();
+    return isDay() && date >= month->minimumDate() && date <= month->maximumDate();
 }
 
 QAccessible::State CalendarDayAccessible::state() const {
@@ -105,8 +96,7 @@ QString CalendarDayAccessible::localizedActionDescription(const QString& name) c
 }
 
 void CalendarDayAccessible::doAction(const QString& name) {
-    if (name == selectAction() && isValid() && isSelectable())
-        grid()->calendar()->setSelectedDate(date);
+    if (name == selectAction() && isValid() && isSelectable()) calendar()->setSelectedDate(date);
 }
 
 QStringList CalendarDayAccessible::keyBindingsForAction(const QString& /*name*/) const {

@@ -1,10 +1,11 @@
-#include "calendar_grid_accessible.h"
+#include "CalendarGridAccessible.h"
 
 #include <QCalendarWidget>
 #include <QLocale>
 #include <QTableView>
 
-#include "calendar_day_accessible.h"
+#include "CalendarCells.h"
+#include "CalendarDayAccessible.h"
 
 CalendarGridAccessible::CalendarGridAccessible(QTableView* view)
     : QAccessibleWidget(view, QAccessible::Table) {}
@@ -23,37 +24,6 @@ QTableView* CalendarGridAccessible::view() const {
 
 QCalendarWidget* CalendarGridAccessible::calendar() const {
     return static_cast<QCalendarWidget*>(view()->parentWidget());
-}
-
-int CalendarGridAccessible::firstDayRow() const {
-    return calendar()->horizontalHeaderFormat() == QCalendarWidget::NoHorizontalHeader ? 0 : 1;
-}
-
-int CalendarGridAccessible::firstDayColumn() const {
-    return calendar()->verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
-}
-
-QDate CalendarGridAccessible::firstShownDay() const {
-    // The grid's model is Qt's own, so the days are read off it: the first cell that shows a 1 is
-    // the first of the month on show, since the days before it end the month before.
-    const QAbstractItemModel* model = view()->model();
-    const int columns = model->columnCount() - firstDayColumn();
-    for (int row = firstDayRow(); row < model->rowCount(); ++row) {
-        for (int column = firstDayColumn(); column < model->columnCount(); ++column) {
-            if (model->data(model->index(row, column)).toInt() != 1) continue;
-            const int before = (row - firstDayRow()) * columns + column - firstDayColumn();
-            return QDate(calendar()->yearShown(), calendar()->monthShown(), 1).addDays(-before);
-        }
-    }
-    return {};
-}
-
-QDate CalendarGridAccessible::dateAt(int row, int column) const {
-    if (row < firstDayRow() || column < firstDayColumn()) return {};
-    const int columns = view()->model()->columnCount() - firstDayColumn();
-    const QDate first = firstShownDay();
-    if (!first.isValid()) return {};
-    return first.addDays((row - firstDayRow()) * columns + column - firstDayColumn());
 }
 
 QString CalendarGridAccessible::text(QAccessible::Text t) const {
@@ -76,7 +46,7 @@ int CalendarGridAccessible::childIndex(int row, int column) const {
 QAccessibleInterface* CalendarGridAccessible::child(int index) const {
     const int count = childCount();
     if (index < 0 || index >= count) return nullptr;
-    const QDate first = firstShownDay();
+    const QDate first = DateAt(view(), FirstDayRow(view()), FirstDayColumn(view()));
     if (first != madeForFirstDay || made.size() != static_cast<std::size_t>(count)) {
         // The children of the page before live on until the next page, since an action on one of
         // them may be what brought this page.
@@ -93,7 +63,7 @@ QAccessibleInterface* CalendarGridAccessible::child(int index) const {
         const int row = index / columns - 1;
         const int column = index % columns - 1;
         id = QAccessible::registerAccessibleInterface(
-            new CalendarDayAccessible(view(), row, column, dateAt(row, column)));
+            new CalendarDayAccessible(view(), row, column, DateAt(view(), row, column)));
     }
     return QAccessible::accessibleInterface(id);
 }

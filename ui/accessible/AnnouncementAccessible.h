@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QAccessible>
-#include <QPointer>
 #include <QString>
 
-#include "leaf_accessible.h"
+#include "LeafAccessible.h"
 
 class QWidget;
 
@@ -14,15 +13,11 @@ class AnnouncementAccessible : public LeafAccessible {
   public:
     AnnouncementAccessible(QWidget* speaker, const QString& text);
 
-    bool isValid() const override;
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
 
   private:
-    QPointer<QWidget> speaker;
     QString spoken;
 };

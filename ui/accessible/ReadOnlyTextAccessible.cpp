@@ -1,4 +1,4 @@
-#include "read_only_text_accessible.h"
+#include "ReadOnlyTextAccessible.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "Accessibility.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -8,42 +8,39 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "announcement_accessible.h"
-#include "calendar_grid_accessible.h"
-#include "read_only_text_accessible.h"
+#include "AnnouncementAccessible.h"
+#include "CalendarGridAccessible.h"
+#include "CalendarParts.h"
+#include "ReadOnlyTextAccessible.h"
 
 namespace {
 
 QAccessibleInterface* OwnInterface(const QString& /*className*/, QObject* object) {
     if (auto* box = qobject_cast<QLineEdit*>(object); box != nullptr && box->isReadOnly())
         return new ReadOnlyTextAccessible(box);
-    // The calendar's day grid is the only table view that a calendar holds.
-    if (auto* view = qobject_cast<QTableView*>(object);
-        view != nullptr && qobject_cast<QCalendarWidget*>(view->parentWidget()) != nullptr)
-        return new CalendarGridAccessible(view);
+    if (IsDayGrid(object)) return new CalendarGridAccessible(static_cast<QTableView*>(object));
     return nullptr;
 }
 
 void NameNavigation(QCalendarWidget* calendar) {
-    const auto name = [calendar](const char* objectName, const QString& text) {
-        if (auto* part = calendar->findChild<QWidget*>(QLatin1String(objectName)))
-            part->setAccessibleName(text);
+    const auto name = [calendar](CalendarPart part, const QString& text) {
+        if (QWidget* widget = PartOf(calendar, part)) widget->setAccessibleName(text);
     };
-    const auto shown = [calendar](const char* objectName) {
-        auto* button = calendar->findChild<QToolButton*>(QLatin1String(objectName));
+    const auto shown = [calendar](CalendarPart part) {
+        auto* button = qobject_cast<QToolButton*>(PartOf(calendar, part));
         return button != nullptr ? button->text() : QString();
     };
-    name("qt_calendar_prevmonth", QStringLiteral("Previous month"));
-    name("qt_calendar_nextmonth", QStringLiteral("Next month"));
-    name("qt_calendar_monthbutton", QStringLiteral("Month ") + shown("qt_calendar_monthbutton"));
-    name("qt_calendar_yearbutton", QStringLiteral("Year ") + shown("qt_calendar_yearbutton"));
-    name("qt_calendar_yearedit", QStringLiteral("Year"));
+    name(CalendarPart::PreviousMonth, QStringLiteral("Previous month"));
+    name(CalendarPart::NextMonth, QStringLiteral("Next month"));
+    name(CalendarPart::MonthButton, QStringLiteral("Month ") + shown(CalendarPart::MonthButton));
+    name(CalendarPart::YearButton, QStringLiteral("Year ") + shown(CalendarPart::YearButton));
+    name(CalendarPart::YearEdit, QStringLiteral("Year"));
 }
 
 // A reader told that the grid has the focus speaks its month; the selected day follows as the
 // focused child. Qt tells of the grid's focus after focusChanged, so the day is told later still.
 void SpeakDayOnFocus(QCalendarWidget* calendar) {
-    auto* view = calendar->findChild<QTableView*>();
+    QTableView* view = DayGridOf(calendar);
     QObject::connect(qApp, &QApplication::focusChanged, view, [view](QWidget*, QWidget* now) {
         if (now != view) return;
         QMetaObject::invokeMethod(

@@ -4,9 +4,9 @@
 #include <QDate>
 #include <QPointer>
 
-#include "leaf_accessible.h"
+#include "LeafAccessible.h"
 
-class CalendarGridAccessible;
+class QCalendarWidget;
 class QModelIndex;
 class QTableView;
 
@@ -18,8 +18,6 @@ class CalendarDayAccessible : public LeafAccessible, public QAccessibleActionInt
     CalendarDayAccessible(QTableView* view, int row, int column, QDate date);
 
     bool isValid() const override;
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override;
@@ -35,7 +33,7 @@ class CalendarDayAccessible : public LeafAccessible, public QAccessibleActionInt
     static const QString& selectAction();
 
   private:
-    CalendarGridAccessible* grid() const;
+    QCalendarWidget* calendar() const;
     QModelIndex index() const;
     bool isHidden() const;  // a section of the view's hidden headers
     bool isDay() const;

@@ -1,0 +1,194 @@
+// The window's controls: what they are, where they stand, the tab order, and which handler
+// answers which event.
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableView>
+#include <QWindow>
+
+#include "CalendarParts.h"
+#include "Form1.h"
+#include "WindowLook.h"
+#include "accessible/Accessibility.h"
+
+namespace {
+
+// The layout is given in twips, 15 to a pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+QRect Twips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+QPoint TwipsPoint(int x, int y) {
+    return {x / kTwipsPerPixel, y / kTwipsPerPixel};
+}
+
+// QLineEdit measures, lays out and paints its whole text at every change and repaint, and cuts an
+// over-long paste down in time that grows with the square of its limit: a few thousand
+// characters keep both within milliseconds, and no denomination or year comes near them.
+constexpr int kMaxTextLength = 4096;
+
+QLineEdit* TextBox(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setMaxLength(kMaxTextLength);
+    return box;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                const QFont& font, bool red) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    if (red) PaintCaptionRed(label);
+    return label;
+}
+
+}  // namespace
+
+void Form1::createControls() {
+    resize(Twips(0, 0, 4965, 4020).size());
+    // Created from the bottom of the stacking order up, so that later controls lie above.
+    const QFont bold825 = Bold825();
+    const QFont bold975 = Bold975();
+    Label[1] =
+        Caption(this, "Label1", "Enter Denomination", Twips(480, 960, 1815, 255), bold825, false);
+    Label[2] = Caption(this, "Label2", "Enter Date of purchase ", Twips(120, 1560, 2175, 255),
+                       bold825, false);
+    Label[3] =
+        Caption(this, "Label3", "Accrued Interest", Twips(480, 2880, 1815, 255), bold975, false);
+    Label[4] =
+        Caption(this, "Label4", "Developed by -", Twips(360, 3480, 1815, 255), bold975, true);
+    Label[5] = Caption(this, "Label5", "Corvane", Twips(2040, 3720, 2415, 255), bold975, true);
+    Label[6] = Caption(this, "Label6", "Financial Year", Twips(840, 480, 1455, 255), bold825, true);
+    Label[7] = Caption(this, "Label7", "\"YYYY\"", Twips(2520, 240, 735, 255), bold825, false);
+    Label[8] = Caption(this, "Label8", "\"YYYY\"", Twips(3480, 240, 735, 255), bold825, false);
+
+    cmdAmt[0] = TextBox(this, "cmdAmt(0)", Twips(2400, 960, 1455, 315));
+    cmdAmt[0]->setAccessibleName(QStringLiteral("Enter Denomination"));
+
+    cmdDate[1] = TextBox(this, "cmdDate(1)", Twips(2400, 1560, 495, 315));
+    cmdCalc = Button(this, "cmdCalc", "Calculate", Twips(1680, 2160, 1335, 375));
+
+    cmdDate[0] = TextBox(this, "cmdDate(0)", Twips(2640, 2880, 1455, 315));
+    cmdDate[0]->setFont(bold825);
+    cmdDate[0]->setEnabled(false);
+    cmdDate[0]->setAccessibleName(QStringLiteral("Accrued Interest"));
+
+    cmdAmt[2] = TextBox(this, "cmdAmt(2)", Twips(3480, 480, 855, 315));
+    cmdAmt[2]->setFont(bold825);
+    cmdAmt[2]->setEnabled(false);
+    cmdAmt[2]->setAccessibleName(QStringLiteral("Financial Year ends"));
+
+    cmdDate[2] = TextBox(this, "cmdDate(2)", Twips(3000, 1560, 495, 315));
+    cmdDate[3] = TextBox(this, "cmdDate(3)", Twips(3600, 1560, 150, 315));
+    // The date-part boxes stay hidden for the life of the window.
+    for (std::size_t i = 1; i < cmdDate.size(); ++i) {
+        cmdDate[i]->hide();
+    }
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(Twips(2400, 480, 975, 315));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setMaxVisibleItems(11);  // every year at once, no scrolling
+    // Only a choice from the list sets the year: no completion, and no text typed to match an
+    // entry turns into a choice when editing finishes.
+    Combo1->setCompleter(nullptr);
+    disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
+    Combo1->lineEdit()->setMaxLength(kMaxTextLength);
+    Combo1->setAccessibleName(QStringLiteral("Financial Year"));
+
+    txtDate = TextBox(this, "txtDate", Twips(2400, 1560, 1335, 285));
+    txtDate->setFont(bold825);
+    txtDate->setEnabled(false);
+    txtDate->setAccessibleName(QStringLiteral("Enter Date of purchase"));
+
+    cmDate = Button(this, "cmDate", "|||||", Twips(3720, 1560, 375, 300));
+    cmDate->setFont(bold825);
+    cmDate->setAccessibleName(QStringLiteral("Choose date of purchase"));
+
+    Calendar1 = new QCalendarWidget(this);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setGeometry(Twips(1080, 0, 3495, 2295));
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setFirstDayOfWeek(Qt::Sunday);
+    Calendar1->setGridVisible(true);
+    // The days that the date text and the engine can carry.
+    Calendar1->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    Calendar1->setSelectedDate(QDate(2007, 4, 11));
+    // Typed dates are read in the date box's own form instead of Qt's inline editor.
+    Calendar1->setDateEditEnabled(false);
+    Calendar1->setAccessibleName(QStringLiteral("Date of purchase calendar"));
+    Calendar1Grid = DayGridOf(Calendar1);
+    ApplyCalendarLook(Calendar1);
+    Calendar1->hide();
+
+    // Readers name each control by its caption, and the boxes that only show results take no
+    // edits from assistive technology either.
+    Label[6]->setBuddy(Combo1);
+    Label[1]->setBuddy(cmdAmt[0]);
+    Label[2]->setBuddy(txtDate);
+    Label[3]->setBuddy(cmdDate[0]);
+    for (QLineEdit* box : {txtDate, cmdDate[0], cmdAmt[2]}) {
+        MakeReadOnly(box);
+    }
+    DescribeCalendar(Calendar1);
+}
+
+void Form1::setTabOrder() {
+    QWidget* const order[] = {Combo1,  cmdAmt[0], cmDate,     cmdDate[1], cmdDate[2], cmdDate[3],
+                              cmdCalc, txtDate,   cmdDate[0], cmdAmt[2],  Calendar1};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void Form1::connectHandlers() {
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(cmDate, &QPushButton::clicked, this, &Form1::cmDate_Click);
+    connect(cmdCalc, &QPushButton::clicked, this, &Form1::cmdCalc_Click);
+    // A day is picked by a click on it or by Enter on the selected day.
+    connect(Calendar1, &QCalendarWidget::clicked, this, &Form1::Calendar1_Click);
+    connect(Calendar1, &QCalendarWidget::activated, this, &Form1::Calendar1_Click);
+
+    // Clicks are seen on the native window, before Qt hands the focus to the clicked control;
+    // focus changes and keys on the controls themselves.
+    create();
+    windowHandle()->installEventFilter(this);
+    for (QLineEdit* box : cmdAmt) {
+        if (box != nullptr) box->installEventFilter(this);
+    }
+    for (QLineEdit* box : cmdDate) {
+        box->installEventFilter(this);
+    }
+    Calendar1Grid->installEventFilter(this);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(kRed, 2));
+    painter.drawLine(TwipsPoint(0, 3360), TwipsPoint(4920, 3360));  // Line1
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(TwipsPoint(3240, 600), TwipsPoint(3480, 600));  // Line2
+}

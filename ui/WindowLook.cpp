@@ -1,0 +1,151 @@
+#include "WindowLook.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QString>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTableView>
+#include <QTextCharFormat>
+
+#include "CalendarParts.h"
+#include "GridLineStyle.h"
+
+namespace {
+
+const QColor kLightGreen(192, 255, 192);
+const QColor kBlue(0, 0, 255);
+const QColor kDarkBlue(0, 0, 160);
+
+struct Substitution {
+    const char* face;
+    const char* installed;
+};
+
+// Liberation Sans is metric-compatible with Arial and the closest sans face to MS Sans Serif;
+// URW Bookman is the free Bookman. Both come from the Debian packages the scripts install.
+constexpr Substitution kSubstitutions[] = {
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Bookman Old Style", "URW Bookman"},
+};
+
+}  // namespace
+
+QString InstalledFace(const QString& face) {
+    for (const auto& substitution : kSubstitutions) {
+        if (face == QLatin1String(substitution.face))
+            return QString::fromLatin1(substitution.installed);
+    }
+    return face;
+}
+
+QFont WindowFont(const QString& face, double points, int weight) {
+    QFont font(InstalledFace(face));
+    font.setPointSizeF(points);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+QFont DefaultFont() {
+    return WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 400);
+}
+QFont Bold825() {
+    return WindowFont(QStringLiteral("MS Sans Serif"), 8.25, 700);
+}
+QFont Bold975() {
+    return WindowFont(QStringLiteral("MS Sans Serif"), 9.75, 700);
+}
+
+// The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette.
+// Qt's light scheme is built here rather than taken from a style: under a platform theme a
+// style's standard palette is the desktop's own.
+QPalette WindowPalette() {
+    QPalette palette(QColor(239, 239, 239), kLavender);  // buttons, surface
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    // The output boxes keep the grey surface of a disabled box, but the result they show is the
+    // one thing the user came for: their text stays dark enough to read (7:1).
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(239, 239, 239));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 80, 80));
+    // Every role counts as set, so that none is taken from a desktop's palette for a class of
+    // widget (a platform theme gives text boxes, buttons and labels palettes of their own).
+    palette.setResolveMask(~QPalette::ResolveMask{0});
+    return palette;
+}
+
+void PaintCaptionRed(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kRed);
+    label->setPalette(palette);
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : {48, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/org.tresk.InterestCalculator-%1.png").arg(size));
+    }
+    return icon;
+}
+
+void ApplyCalendarLook(QCalendarWidget* calendar) {
+    // The day names take the header format; a weekday format would be merged over it (and Qt's
+    // red weekends over both), so the dates get their look from the grid itself.
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
+        calendar->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(day), QTextCharFormat());
+    }
+    QTextCharFormat dayNames;
+    dayNames.setForeground(kBlue);
+    dayNames.setBackground(kLightGreen);
+    dayNames.setFont(WindowFont(QStringLiteral("Bookman Old Style"), 8.25, 600));
+    calendar->setHeaderTextFormat(dayNames);
+
+    // Colours and fonts go to the calendar's parts through palettes: a style sheet would wrap
+    // every part in a style of its own and polish each through it, at every start.
+    // The navigation bar fills itself with the highlight colour, and its month and year buttons
+    // take their caption colour from the highlighted text and their menu arrow's from the
+    // window text.
+    QWidget* bar = PartOf(calendar, CalendarPart::NavigationBar);
+    QPalette barPalette = bar->palette();
+    barPalette.setColor(QPalette::Highlight, kLightGreen);
+    barPalette.setColor(QPalette::HighlightedText, kRed);
+    barPalette.setColor(QPalette::ButtonText, kRed);
+    barPalette.setColor(QPalette::WindowText, kRed);
+    bar->setPalette(barPalette);
+    bar->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 700));
+
+    // The grid's cells take the view's base, text and font.
+    QTableView* grid = DayGridOf(calendar);
+    QPalette gridPalette = grid->palette();
+    gridPalette.setColor(QPalette::Base, kLightGreen);
+    gridPalette.setColor(QPalette::AlternateBase, kLightGreen);
+    gridPalette.setColor(QPalette::Text, kDarkBlue);
+    grid->setPalette(gridPalette);
+    grid->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 400));
+    grid->setStyle(new GridLineStyle(kRed, grid));
+}
+
+void ApplyWindowStyle(QWidget* window) {
+    const QString fusion = QStringLiteral("Fusion");
+    if (QApplication::style()->name().compare(fusion, Qt::CaseInsensitive) == 0) return;
+    QStyle* style = QStyleFactory::create(fusion);
+    style->setParent(window);
+    // A style does not pass to child widgets, so every one gets it; a drop-down's list is made
+    // on first use, so it is made now.
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+        list->view();
+    window->setStyle(style);
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->testAttribute(Qt::WA_SetStyle)) continue;  // the calendar's grid has its own
+        widget->setStyle(style);
+    }
+}

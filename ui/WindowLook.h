@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+
+class QCalendarWidget;
+class QFont;
+class QIcon;
+class QLabel;
+class QPalette;
+class QString;
+class QStyle;
+class QWidget;
+
+// How the window looks: its colours, fonts, icon, the calendar's look, and the style it draws
+// with, whatever the desktop's theme.
+
+inline const QColor kLavender{192, 192, 255};
+inline const QColor kRed{255, 0, 0};
+
+// The window was laid out with faces of another platform. Each maps to the nearest face
+// installed here, at the same point size and weight, through one substitution table.
+QString InstalledFace(const QString& face);
+QFont WindowFont(const QString& face, double points, int weight);
+QFont DefaultFont();
+QFont Bold825();
+QFont Bold975();
+
+QPalette WindowPalette();
+void PaintCaptionRed(QLabel* label);
+QIcon WindowIcon();
+void ApplyCalendarLook(QCalendarWidget* calendar);
+
+// Fusion for the window and every control in it, where the application's style is another: the
+// fixed pixel sizes fit Fusion's metrics. Call once all controls exist.
+void ApplyWindowStyle(QWidget* window);
