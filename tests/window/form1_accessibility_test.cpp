@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "CalendarParts.h"
 #include "window_test.h"
 
 namespace {
@@ -13,12 +14,9 @@ namespace {
 // What a screen reader reads off the window: the calendar's grid and the boxes that show results.
 class AccessibilityTest : public WindowTest {
   protected:
-    QTableView* openCalendar() {
+    QTableView* openCalendarOnAYear() {
         if (yearList()->currentText().isEmpty()) chooseYear(currentYear());
-        QTest::mouseClick(button("cmDate"), Qt::LeftButton);
-        auto* view = calendar()->findChild<QTableView*>();
-        EXPECT_TRUE(view->hasFocus());
-        return view;
+        return openCalendar();
     }
     static QAccessibleInterface* accessible(QObject* object) {
         return QAccessible::queryAccessibleInterface(object);
@@ -47,7 +45,7 @@ TEST_F(AccessibilityTest, CalendarTellsEveryMoveByTheFullDate) {
         // February and March 2019 share their layout: the day keeps its place in the grid.
         {QDate(2019, 2, 10), Qt::Key_PageDown, "Sunday 10 March 2019", "March 2019"},
     };
-    QTableView* view = openCalendar();
+    QTableView* view = openCalendarOnAYear();
     QAccessibleInterface* grid = accessible(view);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.day);
@@ -75,7 +73,7 @@ TEST_F(AccessibilityTest, SelectingADayThroughItsCellMakesItTheDate) {
         {"Monday 1 July 2019", QDate(2019, 7, 1)},  // shown in June's last row
         {"Sunday 30 June 2019", QDate(2019, 6, 30)},
     };
-    QTableView* view = openCalendar();
+    QTableView* view = openCalendarOnAYear();
     calendar()->setSelectedDate(QDate(2019, 6, 15));
     for (const auto& row : rows) {
         QAccessibleInterface* day = childNamed(accessible(view), row.day);
@@ -89,7 +87,7 @@ TEST_F(AccessibilityTest, SelectingADayThroughItsCellMakesItTheDate) {
     EXPECT_EQ(box("txtDate")->text(), "30/06/2019");
 
     // The days before the first that the calendar takes can be neither selected nor focused.
-    view = openCalendar();
+    view = openCalendarOnAYear();
     calendar()->setSelectedDate(QDate(1, 1, 1));
     QAccessibleInterface* grid = accessible(view);
     QAccessibleInterface* before = nullptr;
@@ -106,17 +104,17 @@ TEST_F(AccessibilityTest, SelectingADayThroughItsCellMakesItTheDate) {
 TEST_F(AccessibilityTest, CalendarNavigationIsNamedAfterThePageShown) {
     calendar()->setSelectedDate(QDate(2019, 6, 15));
     const struct {
-        const char* part;
+        CalendarPart part;
         const char* name;
     } rows[] = {
-        {"qt_calendar_prevmonth", "Previous month"},
-        {"qt_calendar_nextmonth", "Next month"},
-        {"qt_calendar_monthbutton", "Month June"},
-        {"qt_calendar_yearbutton", "Year 2019"},
+        {CalendarPart::PreviousMonth, "Previous month"},
+        {CalendarPart::NextMonth, "Next month"},
+        {CalendarPart::MonthButton, "Month June"},
+        {CalendarPart::YearButton, "Year 2019"},
     };
     for (const auto& row : rows) {
-        auto* part = calendar()->findChild<QWidget*>(row.part);
-        ASSERT_NE(part, nullptr) << row.part;
+        QWidget* part = PartOf(calendar(), row.part);
+        ASSERT_NE(part, nullptr) << row.name;
         EXPECT_EQ(accessible(part)->text(QAccessible::Name), row.name);
     }
 }
@@ -149,6 +147,38 @@ TEST_F(AccessibilityTest, ResultBoxesCanBeReadButNotChanged) {
         const QRect second = text->characterRect(1);
         EXPECT_TRUE(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(second));
         EXPECT_EQ(text->offsetAtPoint(second.center()), 1);
+    }
+}
+
+TEST_F(AccessibilityTest, ReadersAnnounceEveryControlByItsLabel) {
+    const struct {
+        const char* control;
+        const char* name;
+        const char* caption;  // the label that readers relate to the control
+    } rows[] = {
+        {"Combo1", "Financial Year", "Label6"},
+        {"cmdAmt(0)", "Enter Denomination", "Label1"},
+        {"txtDate", "Enter Date of purchase", "Label2"},
+        {"cmdDate(0)", "Accrued Interest", "Label3"},
+        {"cmdAmt(2)", "Financial Year ends", nullptr},
+        {"cmDate", "Choose date of purchase", nullptr},
+        {"Calendar1", "Date of purchase calendar", nullptr},
+        {"cmdCalc", "Calculate", nullptr},
+    };
+    for (const auto& row : rows) {
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(control(row.control));
+        ASSERT_NE(accessible, nullptr) << row.control;
+        EXPECT_EQ(accessible->text(QAccessible::Name), row.name) << row.control;
+        std::vector<QAccessibleInterface*> labels;
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+            labels.push_back(label);
+        }
+        std::vector<QAccessibleInterface*> expected;
+        if (row.caption != nullptr) {
+            expected.push_back(QAccessible::queryAccessibleInterface(control(row.caption)));
+        }
+        EXPECT_EQ(labels, expected) << row.control;
     }
 }
 

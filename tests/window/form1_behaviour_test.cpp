@@ -14,17 +14,6 @@
 
 namespace {
 
-const QString kChooseYear = "Pls. Select a year from the Drop Down List";
-const QString kNotConsidered =
-    "Accrued Interest of Tresk will not be considered for the specified Financial Year";
-const QString kNoInterest = "No Interest for this year";
-const QString kTooLarge = "Denomination is too large to calculate";
-const QString kNotCalculated = "The interest could not be calculated";
-
-QString YearText(int year) {
-    return QString::fromStdString(tresk::Str(year));
-}
-
 class BehaviourTest : public WindowTest {
   protected:
     QLineEdit* result() const { return box("cmdDate(0)"); }
@@ -34,6 +23,24 @@ class BehaviourTest : public WindowTest {
         QApplication::processEvents();
     }
 };
+
+TEST_F(BehaviourTest, ControlsStartEmptyWithTheYearsListed) {
+    QComboBox* list = yearList();
+    EXPECT_EQ(focused(), list);
+    EXPECT_TRUE(list->isEditable());
+    EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText(), "");
+    ASSERT_EQ(list->count(), 11);
+    for (int row = 0; row < 11; ++row) {
+        EXPECT_EQ(list->itemText(row), YearText(currentYear() - 5 + row));
+    }
+    for (const char* name : {"txtDate", "cmdAmt(0)", "cmdAmt(2)", "cmdDate(0)", "cmdDate(1)",
+                             "cmdDate(2)", "cmdDate(3)"}) {
+        EXPECT_EQ(box(name)->text(), "") << name;
+    }
+    EXPECT_EQ(list->lineEdit()->maxLength(), box("cmdAmt(0)")->maxLength());
+}
 
 TEST_F(BehaviourTest, ChoosingAYearStoresItAndShowsTheFollowingYear) {
     const int first = currentYear() - 5;
@@ -129,19 +136,11 @@ TEST_F(BehaviourTest, AChosenYearLetsTheFocusLeaveSilently) {
 
 TEST_F(BehaviourTest, OpeningTheDropDownShowsNoNotice) {
     QComboBox* list = yearList();
-    for (int round = 0; round < 2; ++round) {
-        QTest::keyClick(list, Qt::Key_F4);
-        ASSERT_TRUE(list->view()->isVisible());
-        waitUntilFocusWindowIs(list->view()->window());
-        QTest::keyClick(list->view(), Qt::Key_Escape);
+    for (const By by : {By::Keyboard, By::Keyboard, By::Mouse}) {
+        QTest::keyClick(openYearList(by), Qt::Key_Escape);
         waitUntilFocusWindowIs(window.get());
         EXPECT_EQ(focused(), list);
     }
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
-    ASSERT_TRUE(list->view()->isVisible());
-    waitUntilFocusWindowIs(list->view()->window());
-    QTest::keyClick(list->view(), Qt::Key_Escape);
-    waitUntilFocusWindowIs(window.get());
     EXPECT_TRUE(notices().empty());
     EXPECT_EQ(list->currentText(), "");
 }
@@ -205,8 +204,7 @@ TEST_F(BehaviourTest, PickingADayFillsTheDateBoxAndClosesTheCalendar) {
     }
     pickDate(QDate(2019, 2, 28), By::Mouse);
     // Shown again, the calendar stands on the last day picked.
-    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
-    EXPECT_TRUE(calendar()->isVisible());
+    openCalendar();
     EXPECT_EQ(calendar()->selectedDate(), QDate(2019, 2, 28));
     EXPECT_TRUE(notices().empty());
 }
@@ -248,10 +246,8 @@ TEST_F(BehaviourTest, CalendarKeysMoveTheDayAndEnterPicksIt) {
     chooseYear(currentYear());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        QTest::mouseClick(button("cmDate"), Qt::LeftButton);
+        QWidget* grid = openCalendar();
         calendar()->setSelectedDate(row.start);
-        QWidget* grid = focused();
-        ASSERT_TRUE(calendar()->isAncestorOf(grid));
         if (row.typed.isEmpty()) {
             QTest::keyClick(grid, row.key, row.modifiers);
         } else {
@@ -369,10 +365,9 @@ TEST_F(BehaviourTest, DenominationIsReadAsTheLocaleWritesIt) {
     pickDate(QDate(currentYear() - 2, 6, 15));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
-        QLocale::setDefault(row.locale);
+        const LocaleGuard locale(row.locale);
         typeDenomination(QString::fromUtf8(row.typed));
         clickCalculate();
-        QLocale::setDefault(QLocale::c());
         EXPECT_EQ(result()->text(), QString::fromUtf8(row.shown));
     }
 }
@@ -385,9 +380,7 @@ TEST_F(BehaviourTest, ListAtTheEndsOfTheCalendarComputes) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.clockYear);
         const double today = tresk::DateSerial(row.clockYear, 6, 1);
-        window = std::make_unique<Form1>(nullptr, [today] { return today; });
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        newWindow([today] { return today; });
         ASSERT_EQ(yearList()->itemText(0), YearText(row.first));
         ASSERT_EQ(yearList()->itemText(10), YearText(row.last));
         for (const int year : {row.first, row.last}) {
@@ -414,11 +407,9 @@ TEST_F(BehaviourTest, AFailedComputationIsANotice) {
 }
 
 TEST_F(BehaviourTest, WholeJobWithTheKeyboardAlone) {
-    QComboBox* list = yearList();
-    QTest::keyClick(list, Qt::Key_F4);
-    waitUntilFocusWindowIs(list->view()->window());
-    QTest::keyClick(list->view(), Qt::Key_End);
-    QTest::keyClick(list->view(), Qt::Key_Return);
+    QAbstractItemView* list = openYearList();
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_Return);
     waitUntilFocusWindowIs(window.get());
     const int start = currentYear() + 5;
     ASSERT_EQ(Form1Inspector::FyS(*window), YearText(start));

@@ -21,6 +21,7 @@
 #include <map>
 #include <optional>
 
+#include "CalendarParts.h"
 #include "Conversions.h"
 #include "WindowLook.h"
 #include "window_test.h"
@@ -74,6 +75,7 @@ QString CaptionOf(const QWidget* control) {
     return {};
 }
 
+// Where the controls stand and how they are drawn: these run again at 1.5 and 2 times the scale.
 using LayoutTest = WindowTest;
 
 TEST_F(LayoutTest, WindowIsFixedLavenderAndTitled) {
@@ -152,24 +154,6 @@ TEST_F(LayoutTest, StackingOrderFollowsTheTable) {
     EXPECT_EQ(bottomUp, expected);
 }
 
-TEST_F(LayoutTest, ControlsStartEmptyWithTheYearsListed) {
-    QComboBox* list = yearList();
-    EXPECT_EQ(focused(), list);
-    EXPECT_TRUE(list->isEditable());
-    EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);
-    EXPECT_EQ(list->currentIndex(), -1);
-    EXPECT_EQ(list->currentText(), "");
-    ASSERT_EQ(list->count(), 11);
-    for (int row = 0; row < 11; ++row) {
-        EXPECT_EQ(list->itemText(row), QString::fromStdString(tresk::Str(currentYear() - 5 + row)));
-    }
-    for (const char* name : {"txtDate", "cmdAmt(0)", "cmdAmt(2)", "cmdDate(0)", "cmdDate(1)",
-                             "cmdDate(2)", "cmdDate(3)"}) {
-        EXPECT_EQ(box(name)->text(), "") << name;
-    }
-    EXPECT_EQ(list->lineEdit()->maxLength(), box("cmdAmt(0)")->maxLength());
-}
-
 TEST_F(LayoutTest, CalendarStandsOnItsStoredDay) {
     QCalendarWidget* month = calendar();
     EXPECT_EQ(month->selectedDate(), QDate(2007, 4, 11));
@@ -180,7 +164,7 @@ TEST_F(LayoutTest, CalendarStandsOnItsStoredDay) {
     EXPECT_EQ(month->minimumDate(), QDate(1, 1, 1));
     EXPECT_EQ(month->maximumDate(), QDate(9999, 12, 31));
     // What the grid draws: day names in the header row, dates below, Sundays in column 0.
-    auto* grid = month->findChild<QTableView*>();
+    QTableView* grid = dayGrid();
     grid->ensurePolished();
     const auto cell = [&](int row, int column, int role) {
         return grid->model()->index(row, column).data(role);
@@ -200,7 +184,7 @@ TEST_F(LayoutTest, CalendarStandsOnItsStoredDay) {
                   grid->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, grid))),
               QColor(255, 0, 0));
     // The title: red bold month and year on the light green bar.
-    auto* bar = month->findChild<QWidget*>("qt_calendar_navigationbar");
+    QWidget* bar = PartOf(month, CalendarPart::NavigationBar);
     for (auto* title : bar->findChildren<QToolButton*>()) {
         if (title->text().isEmpty()) continue;  // the arrows
         EXPECT_EQ(title->font().weight(), QFont::Bold);
@@ -230,8 +214,7 @@ TEST_F(LayoutTest, YearListAndCalendarShowWhole) {
     const int yearWidth = QFontMetrics(list->font()).horizontalAdvance(list->currentText());
     EXPECT_LE(yearWidth, list->lineEdit()->width() - 4) << "the whole year shows";
 
-    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
-    auto* grid = calendar()->findChild<QTableView*>();
+    QTableView* grid = openCalendar();
     const int lastWeek = grid->model()->rowCount() - 1;
     EXPECT_LE(grid->rowViewportPosition(lastWeek) + grid->rowHeight(lastWeek),
               grid->viewport()->height())
@@ -245,7 +228,7 @@ TEST_F(LayoutTest, WindowKeepsItsOwnStyle) {
     QApplication::setStyle(desktopStyle);
     EXPECT_EQ(other.style()->name(), "fusion");
     // The calendar's grid draws through Fusion too, wrapped for the colour of its lines.
-    const auto* grid = other.findChild<QCalendarWidget*>()->findChild<QTableView*>();
+    const QTableView* grid = DayGridOf(other.findChild<QCalendarWidget*>());
     for (QWidget* widget : other.findChildren<QWidget*>()) {
         if (widget == grid) continue;
         EXPECT_EQ(widget->style(), other.style()) << widget->metaObject()->className();
@@ -257,8 +240,7 @@ TEST_F(LayoutTest, WindowKeepsItsOwnStyle) {
 
 TEST_F(LayoutTest, CalendarLiesAboveWhatItCovers) {
     chooseYear(currentYear());
-    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
-    ASSERT_TRUE(calendar()->isVisible());
+    openCalendar();
     const QRect area = calendar()->geometry();
     for (int x = area.left(); x <= area.right(); x += 7) {
         for (int y = area.top(); y <= area.bottom(); y += 7) {
@@ -282,67 +264,6 @@ TEST_F(LayoutTest, NoCaptionIsClipped) {
         }
         EXPECT_LE(metrics.horizontalAdvance(caption), room) << row.name;
         EXPECT_LE(metrics.height(), widget->height()) << row.name;
-    }
-}
-
-TEST_F(LayoutTest, TabCycleSkipsHiddenAndDisabledBoxes) {
-    chooseYear(currentYear());
-    const std::vector<const char*> cycle = {"cmdAmt(0)", "cmDate", "cmdCalc", "Combo1"};
-    for (const char* name : cycle) {
-        pressTab();
-        EXPECT_EQ(focusName(), name);
-    }
-    for (auto name = cycle.rbegin() + 1; name != cycle.rend(); ++name) {
-        pressTab(true);
-        EXPECT_EQ(focusName(), *name);
-    }
-    pressTab(true);
-    EXPECT_EQ(focusName(), "Combo1");
-}
-
-TEST_F(LayoutTest, ShownCalendarJoinsTheTabCycleAfterCalculate) {
-    chooseYear(currentYear());
-    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
-    ASSERT_TRUE(calendar()->isAncestorOf(focused()) || focused() == calendar());
-    pressTab();
-    EXPECT_EQ(focused(), yearList());
-    for (const char* name : {"cmdAmt(0)", "cmDate", "cmdCalc"}) {
-        pressTab();
-        EXPECT_EQ(focusName(), name);
-    }
-    pressTab();
-    EXPECT_TRUE(calendar()->isAncestorOf(focused()) || focused() == calendar());
-}
-
-TEST_F(LayoutTest, ReadersAnnounceEveryControlByItsLabel) {
-    const struct {
-        const char* control;
-        const char* name;
-        const char* caption;  // the label that readers relate to the control
-    } rows[] = {
-        {"Combo1", "Financial Year", "Label6"},
-        {"cmdAmt(0)", "Enter Denomination", "Label1"},
-        {"txtDate", "Enter Date of purchase", "Label2"},
-        {"cmdDate(0)", "Accrued Interest", "Label3"},
-        {"cmdAmt(2)", "Financial Year ends", nullptr},
-        {"cmDate", "Choose date of purchase", nullptr},
-        {"Calendar1", "Date of purchase calendar", nullptr},
-        {"cmdCalc", "Calculate", nullptr},
-    };
-    for (const auto& row : rows) {
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(control(row.control));
-        ASSERT_NE(accessible, nullptr) << row.control;
-        EXPECT_EQ(accessible->text(QAccessible::Name), row.name) << row.control;
-        std::vector<QAccessibleInterface*> labels;
-        for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
-            labels.push_back(label);
-        }
-        std::vector<QAccessibleInterface*> expected;
-        if (row.caption != nullptr) {
-            expected.push_back(QAccessible::queryAccessibleInterface(control(row.caption)));
-        }
-        EXPECT_EQ(labels, expected) << row.control;
     }
 }
 
@@ -385,17 +306,11 @@ TEST_F(LayoutTest, TextIsLegibleUnderLightAndDarkDesktops) {
         const char* name;
         QPalette desktop;
     } rows[] = {{"light", QApplication::palette()}, {"dark", dark}};
-    const QPalette original = QApplication::palette();
-    // A platform theme gives some classes of widget palettes of their own.
-    const char* const themed[] = {"QLabel", "QLineEdit", "QAbstractButton", "QComboBox"};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        QApplication::setPalette(row.desktop);
-        for (const char* name : themed)
-            QApplication::setPalette(row.desktop, name);
-        window = std::make_unique<Form1>();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        const PaletteGuard guard;
+        PaletteGuard::setDesktopPalette(row.desktop);
+        newWindow();
         chooseYear(currentYear());
         typeDenomination("1000");
         pickDate(QDate(currentYear() - 2, 6, 15));
@@ -417,9 +332,6 @@ TEST_F(LayoutTest, TextIsLegibleUnderLightAndDarkDesktops) {
                 << name;
         }
         window.reset();
-        QApplication::setPalette(original);
-        for (const char* name : themed)
-            QApplication::setPalette(original, name);
     }
 }
 

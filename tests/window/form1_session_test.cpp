@@ -61,7 +61,7 @@ class SessionTest : public WindowTest, public ::testing::WithParamInterface<unsi
                     break;
                 }
                 calendar()->setSelectedDate(QDate(1995 + pick(41), 1 + pick(12), 1 + pick(28)));
-                auto* view = calendar()->findChild<QTableView*>();
+                QTableView* view = dayGrid();
                 if (pick(2) == 0) {
                     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                                       view->visualRect(view->currentIndex()).center());
@@ -80,12 +80,7 @@ class SessionTest : public WindowTest, public ::testing::WithParamInterface<unsi
 
 TEST_P(SessionTest, RandomActionsKeepTheWindowSound) {
     std::mt19937 random(GetParam());
-    const QStringList systemNotices = {
-        "Pls. Select a year from the Drop Down List",
-        "Accrued Interest of Tresk will not be considered for the specified Financial Year",
-        "No Interest for this year",
-        "Denomination is too large to calculate",
-    };
+    const QStringList systemNotices = {kChooseYear, kNotConsidered, kNoInterest, kTooLarge};
     const QRegularExpression shown(R"(^(|0|0\.00|-?\d{1,3}(,\d{3})*\.\d{2})$)");
     const std::vector<QWidget*> unreachable = {box("txtDate"),    box("cmdAmt(2)"),
                                                box("cmdDate(0)"), box("cmdDate(1)"),

@@ -9,11 +9,30 @@
 #include <QTest>
 #include <QWindow>
 
-#include "Conversions.h"
+#include <utility>
+
+#include "CalendarParts.h"
 #include "notice_watchdog.h"
 
+PaletteGuard::PaletteGuard() : original(QApplication::palette()) {}
+
+PaletteGuard::~PaletteGuard() {
+    setDesktopPalette(original);
+}
+
+void PaletteGuard::setDesktopPalette(const QPalette& palette) {
+    QApplication::setPalette(palette);
+    for (const char* name : kThemedClasses)
+        QApplication::setPalette(palette, name);
+}
+
 void WindowTest::SetUp() {
-    window = std::make_unique<Form1>();
+    newWindow();
+}
+
+void WindowTest::newWindow(std::function<double()> today) {
+    window.reset();
+    window = std::make_unique<Form1>(nullptr, std::move(today));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
@@ -37,31 +56,41 @@ QPushButton* WindowTest::button(const char* name) const {
 QCalendarWidget* WindowTest::calendar() const {
     return control<QCalendarWidget>("Calendar1");
 }
+QTableView* WindowTest::dayGrid() const {
+    return DayGridOf(calendar());
+}
 
 int WindowTest::currentYear() {
     return static_cast<int>(tresk::YearOf(tresk::Today()));
 }
 
-void WindowTest::chooseYear(int year, By by) {
+QAbstractItemView* WindowTest::openYearList(By by) {
     QComboBox* list = yearList();
-    const int row = list->findText(QString::fromStdString(tresk::Str(year)));
-    ASSERT_GE(row, 0) << year << " is not in the list";
     if (by == By::Mouse) {
         QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(view->isVisible());
-        waitUntilFocusWindowIs(view->window());
+    } else {
+        if (focused() != list) QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+        EXPECT_EQ(focused(), list);
+        QTest::keyClick(list, Qt::Key_F4);
+    }
+    QAbstractItemView* view = list->view();
+    EXPECT_TRUE(view->isVisible());
+    waitUntilFocusWindowIs(view->window());
+    return view;
+}
+
+void WindowTest::chooseYear(int year, By by) {
+    QComboBox* list = yearList();
+    const int row = list->findText(YearText(year));
+    ASSERT_GE(row, 0) << year << " is not in the list";
+    QAbstractItemView* view = openYearList(by);
+    ASSERT_TRUE(view->isVisible());
+    if (by == By::Mouse) {
         // The drop-down ignores a release that comes within a double-click time of its opening.
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         const QPoint item = view->visualRect(view->model()->index(row, 0)).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
     } else {
-        if (focused() != list) QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
-        ASSERT_EQ(focused(), list);
-        QTest::keyClick(list, Qt::Key_F4);
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(view->isVisible());
-        waitUntilFocusWindowIs(view->window());
         QTest::keyClick(view, Qt::Key_Home);
         for (int i = 0; i < row; ++i)
             QTest::keyClick(view, Qt::Key_Down);
@@ -97,8 +126,7 @@ void WindowTest::typeDenomination(const QString& text) {
     }
 }
 
-void WindowTest::pickDate(QDate date, By by) {
-    QCalendarWidget* month = calendar();
+QTableView* WindowTest::openCalendar(By by) {
     if (by == By::Mouse) {
         QTest::mouseClick(button("cmDate"), Qt::LeftButton);
     } else {
@@ -106,16 +134,22 @@ void WindowTest::pickDate(QDate date, By by) {
             pressTab();
         QTest::keyClick(button("cmDate"), Qt::Key_Space);
     }
-    ASSERT_TRUE(month->isVisible());
-    ASSERT_TRUE(month->isAncestorOf(focused()));
+    QTableView* grid = dayGrid();
+    EXPECT_TRUE(calendar()->isVisible());
+    EXPECT_EQ(focused(), grid);
+    return grid;
+}
+
+void WindowTest::pickDate(QDate date, By by) {
+    QTableView* grid = openCalendar(by);
+    ASSERT_EQ(focused(), grid);
     // Moving the calendar to the month stands for the user's paging through months.
-    month->setSelectedDate(date);
-    auto* view = month->findChild<QTableView*>();
+    calendar()->setSelectedDate(date);
     if (by == By::Mouse) {
-        const QPoint cell = view->visualRect(view->currentIndex()).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
+        const QPoint cell = grid->visualRect(grid->currentIndex()).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
     } else {
-        QTest::keyClick(view, Qt::Key_Return);
+        QTest::keyClick(grid, Qt::Key_Return);
     }
 }
 
