@@ -116,7 +116,9 @@ void Form1::createControls() {
     Combo1->setCompleter(nullptr);
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
     Combo1->lineEdit()->setMaxLength(kMaxTextLength);
+    // The list's own text takes the focus, so a reader names it after the caption as well.
     Combo1->setAccessibleName(QStringLiteral("Financial Year"));
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
 
     txtDate = TextBox(this, "txtDate", Twips(2400, 1560, 1335, 285));
     txtDate->setFont(bold825);
@@ -149,6 +151,7 @@ void Form1::createControls() {
     Label[1]->setBuddy(cmdAmt[0]);
     Label[2]->setBuddy(txtDate);
     Label[3]->setBuddy(cmdDate[0]);
+    Label[8]->setBuddy(cmdAmt[2]);  // the form its year is written in
     for (QLineEdit* box : {txtDate, cmdDate[0], cmdAmt[2]}) {
         MakeReadOnly(box);
     }
