@@ -101,13 +101,14 @@ def main():
     window = wait_for("the window", lambda: (application() or [None])[0])
     wait_for("the controls", lambda: find(window, pyatspi.ROLE_COMBO_BOX))
 
-    # Every caption is related to its control; the following year keeps a name of its own.
+    # Every caption is related to its control; the following year keeps a name of its own and is
+    # labelled by the form its year is written in.
     for role, name, caption in [
             (pyatspi.ROLE_COMBO_BOX, "Financial Year", "Financial Year"),
             (pyatspi.ROLE_TEXT, "Enter Denomination", "Enter Denomination"),
             (pyatspi.ROLE_TEXT, "Enter Date of purchase", "Enter Date of purchase "),
             (pyatspi.ROLE_TEXT, "Accrued Interest", "Accrued Interest"),
-            (pyatspi.ROLE_TEXT, "Financial Year ends", None)]:
+            (pyatspi.ROLE_TEXT, "Financial Year ends", '"YYYY"')]:
         control = find(window, role, name)
         check(control is not None, "no %s named %r" % (role, name))
         labels = [relation.getTarget(i).name for relation in control.getRelationSet()
