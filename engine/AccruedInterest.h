@@ -35,7 +35,7 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
 //   order mark) are skipped anywhere;
 // - a group separator is skipped where it separates digit groups as people write them: after a
 //   digit, before two or three digits, the last group before the decimal mark or the end three
-//   ("1,000,000", the Indian "1,00,000");
+//   ("1,000,000", or groups of two above the thousands: "1,00,000");
 // - the decimal separator is the decimal mark, and a point is one too wherever it is not a valid
 //   group separator ("10.5" in German).
 // Anything else ends the number, as in Val.

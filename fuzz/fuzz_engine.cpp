@@ -31,12 +31,12 @@ constexpr int kLastDay = (sys_days{year{9999} / December / 31} - kDayZero).count
 struct Separators {
     const char* decimal;
     const char* group;
-    bool indian;  // groups of two above the last three digits ("1,00,000")
+    bool twosAboveThousands;  // groups of two above the last three digits ("1,00,000")
 };
 constexpr Separators kLocales[] = {
     {".", ",", false},      {",", ".", false},           {",", "\u202F", false},
     {".", ",", true},       {"\u066B", "\u066C", false},  // Arabic decimal and thousands marks
-    {".", "\u2019", false},                               // the Swiss apostrophe
+    {".", "\u2019", false},                               // a right single quotation mark
 };
 
 // Blanks, the spaces that group digits and invisible format characters.
@@ -118,7 +118,7 @@ Denomination TypedDenomination(FuzzedDataProvider& in, const Separators& locale)
     for (std::size_t i = 0; i < whole.size(); ++i) {
         const std::size_t left = whole.size() - i;
         const bool boundary =
-            locale.indian ? left == 3 || (left > 3 && left % 2 == 1) : left % 3 == 0;
+            locale.twosAboveThousands ? left == 3 || (left > 3 && left % 2 == 1) : left % 3 == 0;
         if (grouped && i > 0 && boundary) text += locale.group;
         text += whole[i];
     }
