@@ -58,35 +58,6 @@ bool IsSkipped(char32_t c) {
     }
 }
 
-// Decodes UTF-8; a malformed byte becomes U+FFFD, which ends any number.
-std::u32string CodePoints(std::string_view text) {
-    std::u32string points;
-    points.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t point = 0;
-        if (lead < 0x80) {
-            length = 1, point = lead;
-        } else if (lead >> 5 == 0x6) {
-            length = 2, point = lead & 0x1Fu;
-        } else if (lead >> 4 == 0xE) {
-            length = 3, point = lead & 0x0Fu;
-        } else if (lead >> 3 == 0x1E) {
-            length = 4, point = lead & 0x07u;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = next >> 6 == 0x2;
-            point = point << 6 | (next & 0x3Fu);
-        }
-        points += valid ? point : U'\uFFFD';
-        i += valid ? length : 1;
-    }
-    return points;
-}
-
 bool StartsWith(std::u32string_view text, std::size_t at, std::u32string_view part) {
     return !part.empty() && at <= text.size() && text.substr(at, part.size()) == part;
 }
