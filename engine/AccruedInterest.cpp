@@ -27,8 +27,8 @@ constexpr std::array<Schedule, 4> kSchedules{{
      {113, 125.8, 140, 155.8, 173.5, 193.1}},  // before 1 March 2001
 }};
 
-bool IsDigit(char32_t c) {
-    return c >= '0' && c <= '9';
+bool IsDigit(char32_t c) {  // of any script
+    return DigitValue(c).has_value();
 }
 
 // Characters that carry no meaning inside a typed or pasted number: blanks, the spaces that
@@ -101,9 +101,14 @@ double ReadDenomination(std::string_view text, std::string_view decimalSeparator
             i += StartsWith(points, i, decimal) ? decimal.size() : 1;
             continue;
         }
-        if (c >= 0x80) break;
-        if (c == 'e' || c == 'E') wholePart = false;
-        plain += static_cast<char>(c);
+        if (const std::optional<int> digit = DigitValue(c)) {
+            plain += static_cast<char>('0' + *digit);
+        } else if (c < 0x80) {
+            if (c == 'e' || c == 'E') wholePart = false;
+            plain += static_cast<char>(c);
+        } else {
+            break;
+        }
         ++i;
     }
     return Val(plain);

@@ -30,6 +30,7 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
 
 // The denomination as people type it in their locale, given its decimal and group separators
 // (UTF-8). Read as Val reads, except that:
+// - digits of any script are read by their value (see DigitValue), in any mix of scripts;
 // - blanks, the Unicode space separators that group digits (U+00A0, U+2007, U+2009, U+202F) and
 //   invisible format characters (bidirectional marks, zero-width spaces and joiners, the byte
 //   order mark) are skipped anywhere;
