@@ -27,8 +27,8 @@ constexpr std::array<Schedule, 4> kSchedules{{
      {113, 125.8, 140, 155.8, 173.5, 193.1}},  // before 1 March 2001
 }};
 
-bool IsDigit(char32_t c) {
-    return c >= '0' && c <= '9';
+bool IsDigit(char32_t c) {  // of any script
+    return DigitValue(c).has_value();
 }
 
 // Characters that carry no meaning inside a typed or pasted number: blanks, the spaces that
@@ -56,35 +56,6 @@ bool IsSkipped(char32_t c) {
                    (c >= 0xFFF9 && c <= 0xFFFB) ||  // interlinear annotation
                    (c >= 0xE0001 && c <= 0xE007F);  // tags
     }
-}
-
-// Decodes UTF-8; a malformed byte becomes U+FFFD, which ends any number.
-std::u32string CodePoints(std::string_view text) {
-    std::u32string points;
-    points.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t point = 0;
-        if (lead < 0x80) {
-            length = 1, point = lead;
-        } else if (lead >> 5 == 0x6) {
-            length = 2, point = lead & 0x1Fu;
-        } else if (lead >> 4 == 0xE) {
-            length = 3, point = lead & 0x0Fu;
-        } else if (lead >> 3 == 0x1E) {
-            length = 4, point = lead & 0x07u;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = next >> 6 == 0x2;
-            point = point << 6 | (next & 0x3Fu);
-        }
-        points += valid ? point : U'\uFFFD';
-        i += valid ? length : 1;
-    }
-    return points;
 }
 
 bool StartsWith(std::u32string_view text, std::size_t at, std::u32string_view part) {
@@ -130,9 +101,14 @@ double ReadDenomination(std::string_view text, std::string_view decimalSeparator
             i += StartsWith(points, i, decimal) ? decimal.size() : 1;
             continue;
         }
-        if (c >= 0x80) break;
-        if (c == 'e' || c == 'E') wholePart = false;
-        plain += static_cast<char>(c);
+        if (const std::optional<int> digit = DigitValue(c)) {
+            plain += static_cast<char>('0' + *digit);
+        } else if (c < 0x80) {
+            if (c == 'e' || c == 'E') wholePart = false;
+            plain += static_cast<char>(c);
+        } else {
+            break;
+        }
         ++i;
     }
     return Val(plain);

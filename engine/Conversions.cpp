@@ -1,11 +1,13 @@
 #include "Conversions.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <stdexcept>
 
 namespace tresk {
@@ -23,6 +25,18 @@ bool IsBlank(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// The zero of each run of decimal digits (general category Nd) in Unicode 14.0, the version of
+// the Qt the window is built with; every run is its zero and the nine code points after it.
+constexpr char32_t kDigitZeros[] = {
+    0x0030,  0x0660,  0x06F0,  0x07C0,  0x0966,  0x09E6,  0x0A66,  0x0AE6,  0x0B66,  0x0BE6,
+    0x0C66,  0x0CE6,  0x0D66,  0x0DE6,  0x0E50,  0x0ED0,  0x0F20,  0x1040,  0x1090,  0x17E0,
+    0x1810,  0x1946,  0x19D0,  0x1A80,  0x1A90,  0x1B50,  0x1BB0,  0x1C40,  0x1C50,  0xA620,
+    0xA8D0,  0xA900,  0xA9D0,  0xA9F0,  0xAA50,  0xABF0,  0xFF10,  0x104A0, 0x10D30, 0x11066,
+    0x110F0, 0x11136, 0x111D0, 0x112F0, 0x11450, 0x114D0, 0x11650, 0x116C0, 0x11730, 0x118E0,
+    0x11950, 0x11C50, 0x11D50, 0x11DA0, 0x16A60, 0x16AC0, 0x16B50, 0x1D7CE, 0x1D7D8, 0x1D7E2,
+    0x1D7EC, 0x1D7F6, 0x1E140, 0x1E2F0, 0x1E950, 0x1FBF0,
+};
 
 [[noreturn]] void TypeMismatch() {
     throw std::invalid_argument("Type mismatch");
@@ -85,6 +99,42 @@ std::string GroupThousands(std::string_view digits, std::string_view separator) 
 }
 
 }  // namespace
+
+std::optional<int> DigitValue(char32_t c) {
+    const auto* after = std::upper_bound(std::begin(kDigitZeros), std::end(kDigitZeros), c);
+    if (after == std::begin(kDigitZeros)) return std::nullopt;
+    const char32_t offset = c - *(after - 1);
+    if (offset > 9) return std::nullopt;
+    return static_cast<int>(offset);
+}
+
+std::u32string CodePoints(std::string_view text) {
+    std::u32string points;
+    points.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t point = 0;
+        if (lead < 0x80) {
+            length = 1, point = lead;
+        } else if (lead >> 5 == 0x6) {
+            length = 2, point = lead & 0x1Fu;
+        } else if (lead >> 4 == 0xE) {
+            length = 3, point = lead & 0x0Fu;
+        } else if (lead >> 3 == 0x1E) {
+            length = 4, point = lead & 0x07u;
+        }
+        bool valid = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = next >> 6 == 0x2;
+            point = point << 6 | (next & 0x3Fu);
+        }
+        points += valid ? point : U'\uFFFD';
+        i += valid ? length : 1;
+    }
+    return points;
+}
 
 double Val(std::string_view text) {
     std::string compact;
@@ -206,18 +256,23 @@ double DateFromText(std::string_view text) {
 }
 
 std::optional<double> TypedDate(std::string_view typed) {
-    const bool allDigits = !typed.empty() && typed.find_first_not_of("0123456789") == typed.npos;
+    // Read as ASCII, so that the lengths below count digits, not bytes.
+    std::string ascii;
+    for (const char32_t c : CodePoints(typed)) {
+        const std::optional<int> digit = DigitValue(c);
+        if (!digit && c != '/') return std::nullopt;
+        ascii += digit ? static_cast<char>('0' + *digit) : '/';
+    }
+    const bool allDigits = !ascii.empty() && ascii.find('/') == ascii.npos;
     if (allDigits) {
-        if (typed.size() != 8) return std::nullopt;
-        const std::string slashed = std::string(typed.substr(0, 2)) + "/" +
-                                    std::string(typed.substr(2, 2)) + "/" +
-                                    std::string(typed.substr(4));
+        if (ascii.size() != 8) return std::nullopt;
+        const std::string slashed =
+            ascii.substr(0, 2) + "/" + ascii.substr(2, 2) + "/" + ascii.substr(4);
         return TryDateFromText(slashed);
     }
-    const auto lastSlash = typed.rfind('/');
-    if (lastSlash == typed.npos || typed.size() - lastSlash - 1 != 4) return std::nullopt;
-    if (typed.find_first_not_of("0123456789/") != typed.npos) return std::nullopt;
-    return TryDateFromText(typed);
+    const auto lastSlash = ascii.rfind('/');
+    if (lastSlash == ascii.npos || ascii.size() - lastSlash - 1 != 4) return std::nullopt;
+    return TryDateFromText(ascii);
 }
 
 double YearOf(double date) {

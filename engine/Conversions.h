@@ -37,9 +37,16 @@ double DateFromText(std::string_view text);
 // The same reading without the throw: no value for a text that is not an existing date.
 std::optional<double> TryDateFromText(std::string_view text);
 
+// The value (0 to 9) of a decimal digit of any script, Unicode general category Nd ("7", "\u0967",
+// "\u0663"); no value for any other character, superscripts and other numerals included.
+std::optional<int> DigitValue(char32_t c);
+
+// The code points of a UTF-8 text; a malformed byte becomes U+FFFD.
+std::u32string CodePoints(std::string_view text);
+
 // A date as a user types it on the calendar, in the date box's own day-first form: "15/06/2019",
-// "1/6/2019" or the eight digits "15062019". Only a whole date with a four-digit year counts, so
-// that a half-typed text never names a day the user did not mean.
+// "1/6/2019" or the eight digits "15062019", in UTF-8 with digits of any script. Only a whole date
+// with a four-digit year counts, so that a half-typed text never names a day the user did not mean.
 std::optional<double> TypedDate(std::string_view typed);
 
 // The calendar year, month (1 to 12) and day of the month of the day a date falls on. Throw

@@ -1,8 +1,8 @@
 // Two kinds of input in one target. The bytes, read as text, go to every conversion and, split at
 // '|' into denomination, date of purchase and start year, to the computation. The same bytes also
 // pick what the window itself hands over (a year from its list, a day from its calendar, a
-// denomination typed in one of several locales), and the outcome is checked against a model of
-// the rules that is worked out here without the engine.
+// denomination typed in one of several locales and scripts), and the outcome is checked against
+// a model of the rules that is worked out here without the engine.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -31,12 +31,12 @@ constexpr int kLastDay = (sys_days{year{9999} / December / 31} - kDayZero).count
 struct Separators {
     const char* decimal;
     const char* group;
-    bool indian;  // groups of two above the last three digits ("1,00,000")
+    bool twosAboveThousands;  // groups of two above the last three digits ("1,00,000")
 };
 constexpr Separators kLocales[] = {
     {".", ",", false},      {",", ".", false},           {",", "\u202F", false},
     {".", ",", true},       {"\u066B", "\u066C", false},  // Arabic decimal and thousands marks
-    {".", "\u2019", false},                               // the Swiss apostrophe
+    {".", "\u2019", false},                               // a right single quotation mark
 };
 
 // Blanks, the spaces that group digits and invisible format characters.
@@ -49,11 +49,33 @@ void Check(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-std::string Utf8(char32_t c) {  // enough for the first plane
+std::string Utf8(char32_t c) {
     if (c < 0x80) return std::string(1, static_cast<char>(c));
     if (c < 0x800) return {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    return {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-            static_cast<char>(0x80 | (c & 0x3F))};
+    if (c < 0x10000) {
+        return {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    return {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+            static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+}
+
+// The zeros of some scripts' digits, each followed by its one to nine: ASCII, Arabic-Indic,
+// extended Arabic-Indic, Devanagari, Bengali, fullwidth, and mathematical bold (four bytes).
+constexpr char32_t kZeros[] = {'0', 0x0660, 0x06F0, 0x0966, 0x09E6, 0xFF10, 0x1D7CE};
+
+char32_t ScriptZero(FuzzedDataProvider& in) {
+    return kZeros[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kZeros) - 1)];
+}
+
+// The text with each ASCII digit written in the script of `zero`.
+std::string InScript(std::string_view text, char32_t zero) {
+    std::string written;
+    for (const char c : text) {
+        written +=
+            c >= '0' && c <= '9' ? Utf8(zero + static_cast<char32_t>(c - '0')) : std::string(1, c);
+    }
+    return written;
 }
 
 // Skipped characters put anywhere between code points, never inside one.
@@ -113,16 +135,25 @@ Denomination TypedDenomination(FuzzedDataProvider& in, const Separators& locale)
         digit = static_cast<char>('0' + in.ConsumeIntegralInRange(0, 9));
     const bool point = !fraction.empty() || in.ConsumeBool();
 
+    // Mostly one script, now and then each digit in a script of its own.
+    const char32_t zero = ScriptZero(in);
+    const bool mixed = in.ConsumeIntegralInRange(0, 7) == 7;
+    const auto digit = [&](char ascii) {
+        return InScript({&ascii, 1}, mixed ? ScriptZero(in) : zero);
+    };
+
     std::string text = negative ? "-" : "";
     const bool grouped = in.ConsumeBool();
     for (std::size_t i = 0; i < whole.size(); ++i) {
         const std::size_t left = whole.size() - i;
         const bool boundary =
-            locale.indian ? left == 3 || (left > 3 && left % 2 == 1) : left % 3 == 0;
+            locale.twosAboveThousands ? left == 3 || (left > 3 && left % 2 == 1) : left % 3 == 0;
         if (grouped && i > 0 && boundary) text += locale.group;
-        text += whole[i];
+        text += digit(whole[i]);
     }
-    if (point) text += locale.decimal + fraction;
+    if (point) text += locale.decimal;
+    for (const char d : fraction)
+        text += digit(d);
     const bool anyDigit = !whole.empty() || !fraction.empty();
     const std::string plain = (negative ? "-" : "") + whole + "." + fraction;
     return {WithSkipped(text, in), anyDigit ? ReadBack(plain) : 0.0};
@@ -260,6 +291,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(input);
     Check(tresk::ReadDenomination(WithSkipped(text, in), locale.decimal, locale.group) ==
           tresk::ReadDenomination(text, locale.decimal, locale.group));
+    // Digits of every script read as the ASCII ones.
+    const std::string scripted = InScript(text, ScriptZero(in));
+    Check(tresk::ReadDenomination(scripted, locale.decimal, locale.group) ==
+          tresk::ReadDenomination(text, locale.decimal, locale.group));
+    Check(tresk::TypedDate(scripted) == tresk::TypedDate(text));
+    if (const auto typed = tresk::TypedDate(text))
+        Check(tresk::TypedDate(tresk::DateText(*typed)) == typed);
     CheckWindowRun(in, locale);
     return 0;
 }

@@ -60,6 +60,7 @@ TEST(AccruedInterest, WorkedExamples) {
         {"text denomination reads as 0", "abc", 2018, 6, 15, 2020, Outcome::Amount, 0},
         {"exact half 14.125 to even", "125", 2000, 2, 1, 2000, Outcome::Amount, 14.12},
         {"exact half 23.875 to even", "250", 2018, 2, 10, 2020, Outcome::Amount, 23.88},
+        {"Devanagari digits", "\u0967\u0966\u0966\u0966", 2018, 6, 15, 2020, Outcome::Amount, 88.3},
     };
     ExpectCases(std::begin(cases), std::end(cases));
 }
@@ -219,6 +220,22 @@ TEST(AccruedInterest, DenominationAsTypedInTheLocale) {
          "10",
          0},
         {"multi-byte decimal separator", "12\u066b5", 12.5, "\u066b", "\u066c"},
+        {"hi", "\u0967\u0966\u0966\u0966", 1000},
+        {"hi", "\u0967,\u0966\u0966,\u0966\u0966\u0966", 100000},
+        {"hi", "\u0967\u0966,\u0966\u0966\u0966.\u096b\u0966", 10000.5},
+        {"hi", "\u0967,\u0966\u0966\u0966\u0966", 1},
+        {"hi", "\u0967\u0966e\u0969", 10000},
+        {"ar", "\u0661\u0660\u0660\u0660", 1000, "\u066b", "\u066c"},
+        {"ar", "\u0661\u066c\u0660\u0660\u0660\u066c\u0660\u0660\u0660\u066b\u0665", 1000000.5,
+         "\u066b", "\u066c"},
+        {"ar", "\u0661\u066c\u0660\u0660\u066c\u0660\u0660\u0660", 100000, "\u066b", "\u066c"},
+        {"ar", "\u0661\u0660\u066c\u0665", 10, "\u066b", "\u066c"},
+        {"ar", "\u0661\u0660.\u0665", 10.5, "\u066b", "\u066c"},
+        {"ar", "\u061c-\u0662\u066c\u0665\u0660\u0660", -2500, "\u066b", "\u066c"},
+        {"fa", "\u06f2\u066c\u06f5\u06f0\u06f0", 2500, "\u066b", "\u066c"},
+        {"digits of mixed scripts", "1\u0966\u0660\u06f0", 1000},
+        {"digits beyond the first plane", "\U0001d7cf\U0001d7ce", 10},
+        {"a superscript ends the number", "10\u00b2", 10},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ReadDenomination(row.text, row.decimal, row.group), row.expected)

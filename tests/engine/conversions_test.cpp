@@ -183,6 +183,34 @@ TEST(DateFromText, RejectsTextThatIsNotADate) {
     }
 }
 
+TEST(DigitValue, DecimalDigitsOfEveryScript) {
+    const struct {
+        const char* name;
+        char32_t c;
+        std::optional<int> expected;
+    } rows[] = {
+        {"nul", 0, std::nullopt},
+        {"ASCII zero", U'0', 0},
+        {"ASCII nine", U'9', 9},
+        {"slash before the ASCII digits", U'/', std::nullopt},
+        {"superscript two", 0x00B2, std::nullopt},
+        {"Arabic-Indic zero", 0x0660, 0},
+        {"Arabic decimal mark", 0x066B, std::nullopt},
+        {"extended Arabic-Indic four", 0x06F4, 4},
+        {"just before Devanagari zero", 0x0965, std::nullopt},
+        {"Devanagari seven", 0x096D, 7},
+        {"Devanagari abbreviation sign after nine", 0x0970, std::nullopt},
+        {"Tai Tham one after a gap", 0x1A81, 1},
+        {"mathematical bold zero", 0x1D7CE, 0},
+        {"mathematical monospace nine", 0x1D7FF, 9},
+        {"just after the last run", 0x1FBFA, std::nullopt},
+        {"beyond Unicode", 0xFFFFFFFF, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DigitValue(row.c), row.expected) << row.name;
+    }
+}
+
 TEST(TypedDate, OnlyAWholeDateCounts) {
     const struct {
         const char* typed;
@@ -201,6 +229,13 @@ TEST(TypedDate, OnlyAWholeDateCounts) {
         {"15/6", std::nullopt},
         {"", std::nullopt},
         {"1a/06/2019", std::nullopt},
+        {"\u0661\u0665/\u0660\u0666/\u0662\u0660\u0661\u0669", DateSerial(2019, 6, 15)},
+        {"\u0967\u096b\u0966\u096c\u0968\u0966\u0967\u096f", DateSerial(2019, 6, 15)},
+        {"\U0001d7cf\U0001d7d3/6/\U0001d7d0\U0001d7ce\U0001d7cf\U0001d7d7",
+         DateSerial(2019, 6, 15)},
+        {"\u0661\u0665\u0660\u0666", std::nullopt},  // four digits in eight bytes
+        {"15/06/\u0662\u0660", std::nullopt},        // a two-digit year in four bytes
+        {"15/06/201\u00b9", std::nullopt},           // a superscript is no digit
     };
     for (const auto& row : rows) {
         EXPECT_EQ(TypedDate(row.typed), row.expected) << row.typed;
