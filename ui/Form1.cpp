@@ -1,8 +1,11 @@
 #include "Form1.h"
 
+#include <QAction>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -84,9 +87,29 @@ void Form1::Combo1_Click() {
 }
 
 void Form1::Combo1_LostFocus() {
-    if (!Combo1->currentText().isEmpty()) return;
+    if (!Combo1->currentText().isEmpty()) {
+        chooseTypedYear();
+        return;
+    }
     showNotice(kChooseYear);
     Combo1->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::chooseTypedYear() {
+    // A year typed over the list counts as choosing its entry, so that the year computed is
+    // always the year the list shows.
+    const QString typed = Combo1->currentText().trimmed();
+    for (int entry = 0; entry < Combo1->count(); ++entry) {
+        const QString year = Combo1->itemText(entry);
+        if (year.trimmed() != typed) continue;
+        if (Combo1->currentIndex() != entry || Combo1->currentText() != year) {
+            Combo1->setCurrentIndex(entry);
+            Combo1->setEditText(year);
+            Combo1_Click();
+        }
+        return true;
+    }
+    return false;
 }
 
 void Form1::cmDate_Click() {
@@ -99,11 +122,16 @@ void Form1::Calendar1_Click() {
     txtDate->setText(FromStd(
         tresk::DateText(tresk::DateSerial(picked.year(), static_cast<unsigned>(picked.month()),
                                           static_cast<unsigned>(picked.day())))));
+    hideCalendar(cmdCalc);
+    DtOfPur = txtDate->text();
+}
+
+void Form1::hideCalendar(QWidget* nextFocus) {
+    typedDate.clear();
     // The focus leaves the calendar before it hides, so that Qt does not pass it on to the
     // next control in the tab order on its own.
-    cmdCalc->setFocus(Qt::OtherFocusReason);
+    nextFocus->setFocus(Qt::OtherFocusReason);
     Calendar1->hide();
-    DtOfPur = txtDate->text();
 }
 
 void Form1::cmdAmt_GotFocus(std::int16_t /*Index*/) {
@@ -123,6 +151,12 @@ void Form1::cmdCalc_Click() {
     const std::string decimalSeparator = locale.decimalPoint().toStdString();
     const std::string groupSeparator = locale.groupSeparator().toStdString();
     showAmount(FromStd(tresk::Format(0, kAmountPattern, decimalSeparator, groupSeparator)));
+    // A text typed over the list that names no year is never computed with an earlier choice.
+    if (!chooseTypedYear()) {
+        showNotice(kChooseYear);
+        Combo1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 
     const std::string denomination = cmdAmt[0]->text().toStdString();
     tresk::Outcome outcome{};
@@ -160,8 +194,13 @@ void Form1::cmdCalc_Click() {
     }
 }
 
+void Form1::mnuCopy_Click() {
+    QGuiApplication::clipboard()->setText(cmdDate[0]->text());
+}
+
 void Form1::showAmount(const QString& text) {
     cmdDate[0]->setText(text);
     // An amount wider than the box shows its leading digits.
     cmdDate[0]->setCursorPosition(0);
+    mnuCopy->setEnabled(!text.isEmpty());
 }

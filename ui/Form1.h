@@ -11,6 +11,7 @@
 #include "AccruedInterest.h"
 #include "Conversions.h"
 
+class QAction;
 class QCalendarWidget;
 class QComboBox;
 class QKeyEvent;
@@ -34,6 +35,7 @@ class Form1 : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -54,7 +56,10 @@ class Form1 : public QWidget {
     void cmdAmt_LostFocus(std::int16_t Index);
     void cmdDate_GotFocus(std::int16_t Index);
     void cmdCalc_Click();
+    void mnuCopy_Click();
 
+    bool chooseTypedYear();
+    void hideCalendar(QWidget* nextFocus);
     void showNotice(const QString& text);
     void showAmount(const QString& text);
 
@@ -63,6 +68,7 @@ class Form1 : public QWidget {
     bool clickLeavesEmptyYearList(QWidget* target) const;
     void handleTextBoxEvent(QObject* watched, QEvent* event);
     bool handleCalendarKey(const QKeyEvent* key);
+    bool handleButtonKey(QPushButton* button, const QEvent* event);
 
     QCalendarWidget* Calendar1 = nullptr;
     QTableView* Calendar1Grid = nullptr;  // the calendar's days, where its keys and focus go
@@ -73,6 +79,7 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, 3> cmdAmt{};  // elements 0 and 2; there is no element 1
     QPushButton* cmdCalc = nullptr;
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
+    QAction* mnuCopy = nullptr;      // copies the result box's text
 
     std::function<double()> today;
     std::int16_t ctr = 0;

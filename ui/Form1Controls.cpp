@@ -1,5 +1,6 @@
 // The window's controls: what they are, where they stand, the tab order, and which handler
 // answers which event.
+#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDate>
@@ -65,7 +66,9 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
 }  // namespace
 
 void Form1::createControls() {
-    resize(Twips(0, 0, 4965, 4020).size());
+    // Any larger size a window manager gives is taken; a smaller one would cut the controls off.
+    setMinimumSize(Twips(0, 0, 4965, 4020).size());
+    resize(minimumSize());
     // Created from the bottom of the stacking order up, so that later controls lie above.
     const QFont bold825 = Bold825();
     const QFont bold975 = Bold975();
@@ -128,6 +131,7 @@ void Form1::createControls() {
     cmDate = Button(this, "cmDate", "|||||", Twips(3720, 1560, 375, 300));
     cmDate->setFont(bold825);
     cmDate->setAccessibleName(QStringLiteral("Choose date of purchase"));
+    cmDate->setToolTip(QStringLiteral("Open the calendar to pick the date of purchase"));
 
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
@@ -156,6 +160,13 @@ void Form1::createControls() {
         MakeReadOnly(box);
     }
     DescribeCalendar(Calendar1);
+
+    // The result box is disabled, so its Copy lives on the window: in the box's menu, and on
+    // Ctrl+C wherever the focused control has no text of its own to copy.
+    mnuCopy = new QAction(QStringLiteral("Copy"), this);
+    mnuCopy->setShortcut(QKeySequence::Copy);
+    mnuCopy->setEnabled(false);
+    addAction(mnuCopy);
 }
 
 void Form1::setTabOrder() {
@@ -173,11 +184,15 @@ void Form1::connectHandlers() {
     // A day is picked by a click on it or by Enter on the selected day.
     connect(Calendar1, &QCalendarWidget::clicked, this, &Form1::Calendar1_Click);
     connect(Calendar1, &QCalendarWidget::activated, this, &Form1::Calendar1_Click);
+    connect(mnuCopy, &QAction::triggered, this, &Form1::mnuCopy_Click);
 
     // Clicks are seen on the native window, before Qt hands the focus to the clicked control;
     // focus changes and keys on the controls themselves.
     create();
     windowHandle()->installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{Combo1, cmDate, cmdCalc}) {
+        control->installEventFilter(this);
+    }
     for (QLineEdit* box : cmdAmt) {
         if (box != nullptr) box->installEventFilter(this);
     }

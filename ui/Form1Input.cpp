@@ -1,14 +1,17 @@
 // How the window answers keys, clicks and moves of the focus beyond what Qt's controls do on
-// their own: the year list that insists on a year, the denomination that is selected whole, and
-// the keys of the open calendar.
+// their own: the year list that insists on a year, the denomination that is selected whole, the
+// calendar that holds the keyboard while it is open, Enter on the buttons, and the result's menu.
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTableView>
 #include <QWindow>
 
@@ -31,11 +34,29 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return event->type() == QEvent::KeyPress &&
                handleCalendarKey(static_cast<QKeyEvent*>(event));
     }
+    if (watched == cmDate || watched == cmdCalc) {
+        return handleButtonKey(static_cast<QPushButton*>(watched), event);
+    }
+    if (watched == Combo1) {
+        // Leaving a list with a text in it; the empty list is answered before the focus moves.
+        // A drop-down or another window taking the keyboard is no leaving.
+        if (event->type() != QEvent::FocusOut || Combo1->currentText().isEmpty()) return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            Combo1_LostFocus();
+        return false;
+    }
     handleTextBoxEvent(watched, event);
     return false;
 }
 
 bool Form1::focusNextPrevChild(bool next) {
+    // The open calendar covers the controls that Tab would reach; like any pop-up it keeps the
+    // keyboard until a day is picked or Escape closes it.
+    if (Calendar1->isVisible()) {
+        Calendar1Grid->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
     // Tab and Shift+Tab; clicks are answered in eventFilter before they move the focus.
     if (leavingEmptyYearList()) {
         Combo1_LostFocus();
@@ -44,7 +65,44 @@ bool Form1::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    // The result box is disabled, so the window answers for it: a right click over it, or the
+    // menu key on a control that has no menu of its own.
+    const QRect result = cmdDate[0]->geometry();
+    const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    if (!byKeyboard && !result.contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuResult"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(mnuCopy);
+    menu->popup(byKeyboard ? mapToGlobal(result.bottomLeft()) : event->globalPos());
+}
+
+bool Form1::handleButtonKey(QPushButton* button, const QEvent* event) {
+    // Enter presses the focused button as Space does: down while held, clicked on release.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (key->isAutoRepeat()) return true;
+    if (type == QEvent::KeyPress) {
+        button->setDown(true);
+    } else if (button->isDown()) {  // not the release of an Enter that picked a day
+        button->setDown(false);
+        button->click();
+    }
+    return true;
+}
+
 bool Form1::handleCalendarKey(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+        hideCalendar(cmDate);
+        return true;
+    }
     const bool yearKey = (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) &&
                          (key->modifiers() & Qt::ControlModifier);
     if (yearKey) {
@@ -54,7 +112,8 @@ bool Form1::handleCalendarKey(const QKeyEvent* key) {
         return true;
     }
     const QString text = key->text();
-    if (text.size() != 1 || !(text[0].isDigit() || text[0] == u'/')) {
+    const QList<uint> typed = text.toUcs4();  // a digit beyond the first plane is two units
+    if (typed.size() != 1 || !(QChar::isDigit(typed[0]) || typed[0] == u'/')) {
         typedDate.clear();
         return false;
     }

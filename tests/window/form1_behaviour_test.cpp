@@ -111,20 +111,38 @@ TEST_F(BehaviourTest, AnotherWindowTakingTheActivationShowsNoNotice) {
     EXPECT_TRUE(notices().empty());
 }
 
-TEST_F(BehaviourTest, EnterAndEscapePressNoButton) {
-    chooseYear(currentYear());
-    typeDenomination("1000");
-    for (QWidget* from : std::initializer_list<QWidget*>{box("cmdAmt(0)"), button("cmdCalc")}) {
-        while (focused() != from)
+TEST_F(BehaviourTest, EnterPressesOnlyTheFocusedButton) {
+    const struct {
+        const char* from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* shown;  // the result box afterwards: "" where Calculate did not run
+        bool calendarOpen;
+    } rows[] = {
+        {"cmdAmt(0)", Qt::Key_Return, {}, "", false},
+        {"cmdAmt(0)", Qt::Key_Enter, Qt::KeypadModifier, "", false},
+        {"cmdAmt(0)", Qt::Key_Escape, {}, "", false},
+        {"Combo1", Qt::Key_Return, {}, "", false},
+        {"cmdCalc", Qt::Key_Escape, {}, "", false},
+        {"cmdCalc", Qt::Key_Return, Qt::ShiftModifier, "", false},
+        {"cmdCalc", Qt::Key_Return, {}, "88.30", false},
+        {"cmdCalc", Qt::Key_Enter, Qt::KeypadModifier, "88.30", false},
+        {"cmDate", Qt::Key_Return, {}, "", true},
+        {"cmDate", Qt::Key_Escape, {}, "", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.from) + " " + QTest::toString(row.key));
+        newWindow();
+        chooseYear(currentYear());
+        typeDenomination("1000");
+        pickDate(QDate(currentYear() - 2, 6, 15));
+        while (focusName() != row.from)
             pressTab();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            QTest::keyClick(from, key);
-        }
+        QTest::keyClick(focused(), row.key, row.modifiers);
+        EXPECT_EQ(result()->text(), row.shown);
+        EXPECT_EQ(calendar()->isVisible(), row.calendarOpen);
+        EXPECT_TRUE(notices().empty());
     }
-    EXPECT_EQ(result()->text(), "") << "Calculate did not run";
-    EXPECT_FALSE(calendar()->isVisible());
-    EXPECT_TRUE(notices().empty());
-    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(BehaviourTest, AChosenYearLetsTheFocusLeaveSilently) {
@@ -145,7 +163,7 @@ TEST_F(BehaviourTest, OpeningTheDropDownShowsNoNotice) {
     EXPECT_EQ(list->currentText(), "");
 }
 
-TEST_F(BehaviourTest, TypingIntoTheYearListChoosesNothing) {
+TEST_F(BehaviourTest, TypingIntoTheYearListChoosesNothingWhileThere) {
     chooseYear(currentYear());
     for (const QString& typed : {YearText(currentYear() + 1), QString("2030"), QString("abc")}) {
         QTest::keyClick(yearList(), Qt::Key_A, Qt::ControlModifier);
@@ -157,7 +175,7 @@ TEST_F(BehaviourTest, TypingIntoTheYearListChoosesNothing) {
         EXPECT_EQ(Form1Inspector::FyS(*window), YearText(currentYear())) << typed.toStdString();
         EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(currentYear() + 1));
     }
-    // Leaving a list with a typed text passes without a notice and still stores nothing.
+    // Leaving the list with a text that names no year passes without a notice, storing nothing.
     pressTab();
     EXPECT_EQ(focused(), box("cmdAmt(0)"));
     EXPECT_EQ(Form1Inspector::FyS(*window), YearText(currentYear()));
@@ -335,18 +353,55 @@ TEST_F(BehaviourTest, ChoosingAnotherYearKeepsTheShownResult) {
     EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(currentYear() + 2));
 }
 
-TEST_F(BehaviourTest, CalculateWithOnlyATypedYearAsksForAYear) {
-    typeIntoYearList(YearText(currentYear()));
-    pressTab();
-    EXPECT_EQ(focused(), box("cmdAmt(0)"));
-    typeDenomination("1000");
-    pickDate(QDate(currentYear() - 2, 6, 15));
-    clickCalculate();
-    EXPECT_EQ(notices(), std::vector<QString>{kChooseYear});
-    EXPECT_EQ(result()->text(), "0.00");
-    EXPECT_EQ(focused(), yearList());
-    EXPECT_EQ(QApplication::activeWindow(), window.get());
-    EXPECT_EQ(treskInt(), 0);
+TEST_F(BehaviourTest, TheYearComputedIsTheYearShown) {
+    const int start = currentYear() - 3;
+    const struct {
+        const char* name;
+        bool chosenFirst;  // the current year chosen from the list first
+        QString typed;     // then typed over the list's text
+        bool typedLast;    // typed after the denomination and date, Calculate clicked from the list
+        int computed;      // the start year computed with; 0: none, the list asks for one
+    } rows[] = {
+        {"a year typed into the empty list", false, QString::number(start), false, start},
+        {"a year typed over a chosen one", true, QString::number(start), false, start},
+        {"blanks around it, then Calculate", true, "  " + QString::number(start) + " ", true,
+         start},
+        {"as the list writes it", true, YearText(start), true, start},
+        {"a year the list lacks", true, "2100", false, 0},
+        {"not a year, then Calculate", true, "abc", true, 0},
+        {"only blanks", true, "   ", false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        newWindow();
+        const auto typeIntoTheList = [&] {
+            QTest::mouseClick(yearList()->lineEdit(), Qt::LeftButton);
+            QTest::keyClick(yearList(), Qt::Key_A, Qt::ControlModifier);
+            typeIntoYearList(row.typed);
+        };
+        if (row.chosenFirst) chooseYear(currentYear());
+        if (!row.typedLast) {
+            typeIntoTheList();
+            pressTab();
+            EXPECT_TRUE(notices().empty()) << "a text that is not empty passes";
+        }
+        typeDenomination("1000");
+        pickDate(QDate(start - 2, 6, 15));
+        if (row.typedLast) typeIntoTheList();
+        clickCalculate();
+        if (row.computed != 0) {
+            EXPECT_TRUE(notices().empty());
+            EXPECT_EQ(yearList()->currentText(), YearText(row.computed));
+            EXPECT_EQ(Form1Inspector::FyS(*window), YearText(row.computed));
+            EXPECT_EQ(box("cmdAmt(2)")->text(), YearText(row.computed + 1));
+            EXPECT_EQ(result()->text(), "88.30");
+        } else {
+            EXPECT_EQ(notices(), std::vector<QString>{kChooseYear});
+            EXPECT_EQ(result()->text(), "0.00") << "no earlier choice is computed with";
+            EXPECT_EQ(focused(), yearList());
+            EXPECT_EQ(QApplication::activeWindow(), window.get());
+        }
+    }
 }
 
 TEST_F(BehaviourTest, DenominationIsReadAsTheLocaleWritesIt) {

@@ -2,8 +2,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
+#include <functional>
+
+#include "form1_inspector.h"
 #include "window_test.h"
 
 namespace {
@@ -26,18 +30,36 @@ TEST_F(FocusTest, TabCycleSkipsHiddenAndDisabledBoxes) {
     EXPECT_EQ(focusName(), "Combo1");
 }
 
-TEST_F(FocusTest, ShownCalendarJoinsTheTabCycleAfterCalculate) {
+TEST_F(FocusTest, OpenCalendarKeepsTheKeyboardUntilEscape) {
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } rows[] = {
+        {"Tab", [this] { pressTab(); }},
+        {"Shift+Tab", [this] { pressTab(true); }},
+        // The lower part of Calculate stays within reach; Tab from it goes back to the days.
+        {"Tab from Calculate",
+         [this] {
+             QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(150, 160));
+             ASSERT_EQ(focused(), button("cmdCalc"));
+             pressTab();
+         }},
+    };
     chooseYear(currentYear());
-    QTest::mouseClick(button("cmDate"), Qt::LeftButton);
-    ASSERT_TRUE(calendar()->isAncestorOf(focused()) || focused() == calendar());
-    pressTab();
-    EXPECT_EQ(focused(), yearList());
-    for (const char* name : {"cmdAmt(0)", "cmDate", "cmdCalc"}) {
-        pressTab();
-        EXPECT_EQ(focusName(), name);
+    pickDate(QDate(2019, 6, 15));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTableView* grid = openCalendar();
+        calendar()->setSelectedDate(QDate(2020, 1, 1));
+        row.act();
+        EXPECT_EQ(focused(), grid);
+        QTest::keyClick(grid, Qt::Key_Escape);
+        EXPECT_FALSE(calendar()->isVisible());
+        EXPECT_EQ(focused(), button("cmDate"));
+        EXPECT_EQ(box("txtDate")->text(), "15/06/2019") << "Escape picks no day";
+        EXPECT_EQ(Form1Inspector::DtOfPur(*window), "15/06/2019");
     }
-    pressTab();
-    EXPECT_TRUE(calendar()->isAncestorOf(focused()) || focused() == calendar());
+    notices();  // the click on Calculate ran it
 }
 
 }  // namespace
