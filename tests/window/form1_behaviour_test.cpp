@@ -1,7 +1,11 @@
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -341,6 +345,65 @@ TEST_F(BehaviourTest, AmountIsKeptAcrossANoInterestRun) {
     clickCalculate();
     EXPECT_EQ(notices(), std::vector<QString>{kTooLarge});
     EXPECT_EQ(treskInt(), 88.3);
+}
+
+TEST_F(BehaviourTest, TheResultCanBeCopied) {
+    const auto chooseCopy = [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << "no menu";
+        QAction* copy = menu->actions().value(0);
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(copy->text(), "Copy");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+    };
+    const struct {
+        const char* name;
+        std::function<void()> copy;
+        const char* copied;
+    } rows[] = {
+        {"right click on the result",
+         [&] {
+             QTest::mouseClick(window.get(), Qt::RightButton, {}, result()->geometry().center());
+             chooseCopy();
+         },
+         "1,088.30"},
+        {"menu key on Calculate",
+         [&] {
+             QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+             QApplication::sendEvent(button("cmdCalc"), &menuKey);
+             chooseCopy();
+         },
+         "1,088.30"},
+        {"Ctrl+C on Calculate",
+         [this] { QTest::keyClick(button("cmdCalc"), Qt::Key_C, Qt::ControlModifier); },
+         "1,088.30"},
+        {"Ctrl+C in the denomination copies the denomination",
+         [this] {
+             QTest::mouseClick(box("cmdAmt(0)"), Qt::LeftButton);
+             QTest::keyClick(box("cmdAmt(0)"), Qt::Key_C, Qt::ControlModifier);
+         },
+         "12325"},
+    };
+    chooseYear(currentYear());
+    typeDenomination("12325");
+    pickDate(QDate(currentYear() - 2, 6, 15));
+    clickCalculate();
+    ASSERT_EQ(result()->text(), "1,088.30");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QGuiApplication::clipboard()->clear();
+        row.copy();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.copied);
+        EXPECT_FALSE(result()->isEnabled()) << "the result box stays disabled";
+    }
+    // With nothing to copy, Copy is offered but cannot be chosen.
+    newWindow();
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, result()->geometry().center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->actions().value(0)->isEnabled());
+    menu->close();
+    notices();
 }
 
 TEST_F(BehaviourTest, ChoosingAnotherYearKeepsTheShownResult) {
