@@ -478,6 +478,10 @@ TEST_F(BehaviourTest, DenominationIsReadAsTheLocaleWritesIt) {
         {QLocale(QLocale::German, QLocale::Germany), "1.234.567", "109.012,27"},
         {QLocale(QLocale::French, QLocale::France), "10\u202f000,00", "883,00"},
         {QLocale(QLocale::English, QLocale::India), "1,00,00,000", "883,000.00"},
+        {QLocale::c(), "१०००", "88.30"},  // Devanagari digits
+        {QLocale::c(), "١٠٠٠", "88.30"},  // Arabic-Indic digits
+        {QLocale(QLocale::Hindi, QLocale::India), "१,००,०००", "8,830.00"},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), "١٠٬٠٠٠٫٥٠", "883٫04"},
     };
     chooseYear(currentYear());
     pickDate(QDate(currentYear() - 2, 6, 15));
