@@ -4,6 +4,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
@@ -28,12 +29,40 @@ struct Substitution {
 };
 
 // Liberation Sans is metric-compatible with Arial and the closest sans face to MS Sans Serif;
-// URW Bookman is the free Bookman. Both come from the Debian packages the scripts install.
+// URW Bookman is the free Bookman, Nimbus Sans Narrow a narrow sans face. All come from the
+// Debian packages the scripts install.
 constexpr Substitution kSubstitutions[] = {
     {"MS Sans Serif", "Liberation Sans"},
     {"Arial", "Liberation Sans"},
     {"Bookman Old Style", "URW Bookman"},
+    {"Arial Narrow", "Nimbus Sans Narrow"},
 };
+
+// The day names whole in the calendar's language: its short names in the header's face where
+// they fit a column, else in a narrow face, else its one-letter names. The model gives the texts
+// and fonts the grid draws, before the grid is laid out.
+void FitDayNames(QCalendarWidget* calendar, QTextCharFormat dayNames) {
+    const QTableView* grid = DayGridOf(calendar);
+    // Qt's item delegate elides a text that leaves less than its focus margin on each side.
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
+    const int room = calendar->width() / 7 - 2 * (margin + 1) - 1;
+    const auto fits = [&] {
+        for (int column = 0; column < 7; ++column) {
+            const QModelIndex heading = grid->model()->index(0, column);
+            const QFontMetrics metrics(heading.data(Qt::FontRole).value<QFont>());
+            if (metrics.horizontalAdvance(heading.data().toString()) > room) return false;
+        }
+        return true;
+    };
+    if (fits()) return;
+    const QFont face = dayNames.font();
+    dayNames.setFont(WindowFont(QStringLiteral("Arial Narrow"), face.pointSizeF(), face.weight()));
+    calendar->setHeaderTextFormat(dayNames);
+    if (fits()) return;
+    dayNames.setFont(face);
+    calendar->setHeaderTextFormat(dayNames);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+}
 
 }  // namespace
 
@@ -132,6 +161,8 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
     grid->setPalette(gridPalette);
     grid->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 400));
     grid->setStyle(new GridLineStyle(kRed, grid));
+
+    FitDayNames(calendar, dayNames);
 }
 
 void ApplyWindowStyle(QWidget* window) {

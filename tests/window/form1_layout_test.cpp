@@ -231,6 +231,40 @@ TEST_F(LayoutTest, YearListAndCalendarShowWhole) {
         << "the sixth week shows whole";
 }
 
+TEST_F(LayoutTest, DayNamesShowWholeInEveryLanguage) {
+    const struct {
+        QLocale locale;
+        bool distinct;  // Hindi's fit only as Qt's first letters, which repeat one
+    } rows[] = {
+        {QLocale::c(), true},
+        {QLocale(QLocale::French, QLocale::France), true},
+        {QLocale(QLocale::German, QLocale::Germany), true},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), true},
+        {QLocale(QLocale::Hindi, QLocale::India), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale.name().toStdString());
+        const LocaleGuard guard(row.locale);
+        newWindow();
+        chooseYear(currentYear());
+        QTableView* grid = openCalendar();
+        // Qt's item delegate elides a text that leaves less than its focus margin on each side.
+        const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
+        QStringList names;
+        for (int column = 0; column < 7; ++column) {
+            const QModelIndex heading = grid->model()->index(0, column);
+            const QString name = heading.data().toString();
+            const QFontMetrics metrics(heading.data(Qt::FontRole).value<QFont>());
+            EXPECT_LE(metrics.horizontalAdvance(name), grid->columnWidth(column) - 2 * (margin + 1))
+                << name.toStdString();
+            names << name;
+        }
+        if (row.distinct) {
+            EXPECT_EQ(names.removeDuplicates(), 0) << "each day is told apart";
+        }
+    }
+}
+
 TEST_F(LayoutTest, WindowKeepsItsOwnStyle) {
     const QString desktopStyle = QApplication::style()->name();
     QApplication::setStyle(QStringLiteral("Windows"));
