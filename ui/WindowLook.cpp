@@ -7,12 +7,16 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QString>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableView>
 #include <QTextCharFormat>
+#include <QToolButton>
 
 #include "CalendarParts.h"
 #include "GridLineStyle.h"
@@ -62,6 +66,25 @@ void FitDayNames(QCalendarWidget* calendar, QTextCharFormat dayNames) {
     dayNames.setFont(face);
     calendar->setHeaderTextFormat(dayNames);
     calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+}
+
+// The calendar's own arrows are the desktop theme's, which can be pale on the light green bar.
+QIcon MonthArrow(bool pointsLeft) {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kRed);
+        const double tip = pointsLeft ? 0.25 : 0.75;
+        const double base = 1 - tip;
+        painter.drawPolygon(QPolygonF{QPointF(tip, 0.5) * size, QPointF(base, 0.2) * size,
+                                      QPointF(base, 0.8) * size});
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 }  // namespace
@@ -151,6 +174,11 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
     barPalette.setColor(QPalette::WindowText, kRed);
     bar->setPalette(barPalette);
     bar->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 700));
+    const bool rightToLeft = calendar->isRightToLeft();
+    if (auto* previous = qobject_cast<QToolButton*>(PartOf(calendar, CalendarPart::PreviousMonth)))
+        previous->setIcon(MonthArrow(!rightToLeft));
+    if (auto* next = qobject_cast<QToolButton*>(PartOf(calendar, CalendarPart::NextMonth)))
+        next->setIcon(MonthArrow(rightToLeft));
 
     // The grid's cells take the view's base, text and font.
     QTableView* grid = DayGridOf(calendar);

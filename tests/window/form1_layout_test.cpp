@@ -375,6 +375,16 @@ TEST_F(LayoutTest, TextIsLegibleUnderLightAndDarkDesktops) {
                       4.5)
                 << name;
         }
+        // The calendar's month arrows against its bar, as large graphics (3:1).
+        openCalendar();
+        QWidget* bar = PartOf(calendar(), CalendarPart::NavigationBar);
+        const QImage drawn = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal barScale = drawn.devicePixelRatio();
+        for (const CalendarPart arrow : {CalendarPart::PreviousMonth, CalendarPart::NextMonth}) {
+            const QRect button = PartOf(calendar(), arrow)->geometry().adjusted(2, 2, -2, -2);
+            const QRect area(button.topLeft() * barScale, button.size() * barScale);
+            EXPECT_GE(TextContrast(drawn, area), 3) << static_cast<int>(arrow);
+        }
         window.reset();
     }
 }
