@@ -8,7 +8,9 @@
 #include <QTableView>
 #include <QToolButton>
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include "AnnouncementAccessible.h"
+#endif
 #include "CalendarGridAccessible.h"
 #include "CalendarParts.h"
 #include "ReadOnlyTextAccessible.h"
@@ -58,6 +60,7 @@ void SpeakDayOnFocus(QCalendarWidget* calendar) {
     });
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 constexpr char kAnnouncement[] = "accessibleAnnouncement";
 
 void DropAnnouncement(QObject* speaker) {
@@ -66,6 +69,7 @@ void DropAnnouncement(QObject* speaker) {
     QAccessible::deleteAccessibleInterface(id);
     speaker->setProperty(kAnnouncement, QVariant::fromValue(QAccessible::Id{0}));
 }
+#endif
 
 }  // namespace
 
@@ -89,7 +93,12 @@ void DescribeCalendar(QCalendarWidget* calendar) {
 }
 
 void AnnounceResult(QWidget* focusedButton, const QString& text) {
-    // Each result is a notification of its own: a reader may keep the name of one it has seen.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(focusedButton, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Before Qt 6.8 an announcement is a notification object that appears, each result one of its
+    // own: a reader may keep the name of one it has seen.
     if (!focusedButton->property(kAnnouncement).isValid())
         QObject::connect(focusedButton, &QObject::destroyed, &DropAnnouncement);
     DropAnnouncement(focusedButton);
@@ -98,4 +107,5 @@ void AnnounceResult(QWidget* focusedButton, const QString& text) {
     focusedButton->setProperty(kAnnouncement, QVariant::fromValue(id));
     QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
