@@ -135,7 +135,7 @@ TEST_F(BehaviourTest, EnterPressesOnlyTheFocusedButton) {
         {"cmDate", Qt::Key_Escape, {}, "", false},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.from) + " " + QTest::toString(row.key));
+        SCOPED_TRACE(std::string(row.from) + " " + QKeySequence(row.key).toString().toStdString());
         newWindow();
         chooseYear(currentYear());
         typeDenomination("1000");
