@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QTableView>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <QToolButton>
 
 #include "CalendarParts.h"
@@ -174,11 +175,6 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
     barPalette.setColor(QPalette::WindowText, kRed);
     bar->setPalette(barPalette);
     bar->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 700));
-    const bool rightToLeft = calendar->isRightToLeft();
-    if (auto* previous = qobject_cast<QToolButton*>(PartOf(calendar, CalendarPart::PreviousMonth)))
-        previous->setIcon(MonthArrow(!rightToLeft));
-    if (auto* next = qobject_cast<QToolButton*>(PartOf(calendar, CalendarPart::NextMonth)))
-        next->setIcon(MonthArrow(rightToLeft));
 
     // The grid's cells take the view's base, text and font.
     QTableView* grid = DayGridOf(calendar);
@@ -190,7 +186,16 @@ void ApplyCalendarLook(QCalendarWidget* calendar) {
     grid->setFont(WindowFont(QStringLiteral("Arial"), 8.25, 400));
     grid->setStyle(new GridLineStyle(kRed, grid));
 
-    FitDayNames(calendar, dayNames);
+    // Measuring the day names loads the header's faces, and the arrows are drawn: the hidden
+    // calendar needs neither before the window first appears, so both follow it.
+    QTimer::singleShot(0, calendar, [calendar, dayNames] {
+        FitDayNames(calendar, dayNames);
+        const bool rightToLeft = calendar->isRightToLeft();
+        qobject_cast<QToolButton*>(PartOf(calendar, CalendarPart::PreviousMonth))
+            ->setIcon(MonthArrow(!rightToLeft));
+        qobject_cast<QToolButton*>(PartOf(calendar, CalendarPart::NextMonth))
+            ->setIcon(MonthArrow(rightToLeft));
+    });
 }
 
 void ApplyWindowStyle(QWidget* window) {
