@@ -3,12 +3,31 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QSpacerItem>
+#include <QTextLayout>
+#include <QTextOption>
 
 namespace {
 
 // Room beside the title for a title bar's buttons.
 constexpr int kTitleBarButtons = 140;
+
+// The number of lines `text` takes when wrapped at word boundaries to `width` pixels.
+int LineCount(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
+}
 
 }  // namespace
 
@@ -26,12 +45,40 @@ NoticeBox::NoticeBox(const QString& title, const QString& text, QWidget* parent)
 }
 
 bool NoticeBox::event(QEvent* event) {
+    // A message box fixes its size again whenever it is laid out anew; once shown, this one keeps
+    // the size it was given, as a Wayland compositor ends the program whose maximised or
+    // fullscreen window keeps a size of its own.
+    if (event->type() == QEvent::LayoutRequest && isVisible()) return QDialog::event(event);
     const bool handled = QMessageBox::event(event);
-    // A message box fixes its size when it is shown or laid out; a Wayland compositor ends the
-    // program whose maximised or fullscreen window keeps a size of its own.
-    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+    if (event->type() == QEvent::Show) {
+        balanceText();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     return handled;
+}
+
+void NoticeBox::balanceText() {
+    // QMessageBox offers no API for its text label, so it is found by the object name Qt gives it.
+    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr || !label->wordWrap()) return;
+    // The narrowest width that keeps the lines the text needs at the label's width, so that no
+    // last line holds a word on its own. The text itself keeps no line breaks: screen readers
+    // read it as one sentence.
+    const int available = label->contentsRect().width();
+    const int lines = LineCount(label->text(), label->font(), available);
+    if (lines < 2) return;
+    int narrow = 1;
+    int wide = available;
+    while (narrow < wide) {
+        const int middle = (narrow + wide) / 2;
+        if (LineCount(label->text(), label->font(), middle) > lines) {
+            narrow = middle + 1;
+        } else {
+            wide = middle;
+        }
+    }
+    label->setFixedWidth(wide + label->width() - available);
+    // The narrower text stands in the middle of the room the title leaves it.
+    if (layout() != nullptr) layout()->setAlignment(label, Qt::AlignHCenter);
 }

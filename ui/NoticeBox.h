@@ -5,8 +5,8 @@
 class QString;
 
 // The window's modal notice: one text, a single OK button, no icon, the window's title. Unlike
-// a plain message box it takes any size a window manager or compositor gives it, and it is
-// wide enough to show the whole title in its title bar.
+// a plain message box it takes any size a window manager or compositor gives it; it is wide enough
+// to show the whole title in its title bar, and its text is wrapped in lines of even length.
 class NoticeBox : public QMessageBox {
     Q_OBJECT
 
@@ -15,4 +15,7 @@ class NoticeBox : public QMessageBox {
 
   protected:
     bool event(QEvent* event) override;
+
+  private:
+    void balanceText();
 };
