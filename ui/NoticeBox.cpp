@@ -3,10 +3,13 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSpacerItem>
 #include <QTextLayout>
 #include <QTextOption>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,10 @@ int LineCount(const QString& text, const QFont& font, int width) {
     }
     layout.endLayout();
     return lines;
+}
+
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace
@@ -52,6 +59,7 @@ bool NoticeBox::event(QEvent* event) {
     const bool handled = QMessageBox::event(event);
     if (event->type() == QEvent::Show) {
         balanceText();
+        ownSize = size();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
@@ -81,4 +89,23 @@ void NoticeBox::balanceText() {
     label->setFixedWidth(wide + label->width() - available);
     // The narrower text stands in the middle of the room the title leaves it.
     if (layout() != nullptr) layout()->setAlignment(label, Qt::AlignHCenter);
+}
+
+void NoticeBox::resizeEvent(QResizeEvent* event) {
+    QMessageBox::resizeEvent(event);
+    if (!ownSize.isValid()) return;
+    const bool whole = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const QSize room = size() - ownSize;
+    // Outside the maximised and fullscreen states a Wayland compositor's size is a hint that a
+    // window may decline, and the window cannot move itself: a kiosk shell that hints the whole
+    // screen to a notice it has centred at its own size would push the OK button off the screen.
+    if (OnWayland() && !whole && (room.width() > 0 || room.height() > 0)) {
+        resize(ownSize.boundedTo(size()));
+        return;
+    }
+    // Given more room than it needs, the box keeps its text and OK together in the middle.
+    const int left = std::max(0, room.width() / 2);
+    const int top = std::max(0, room.height() / 2);
+    setContentsMargins(left, top, std::max(0, room.width() - left),
+                       std::max(0, room.height() - top));
 }

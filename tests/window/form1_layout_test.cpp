@@ -419,3 +419,33 @@ TEST_F(LayoutTest, NoticesWrapInBalancedLines) {
         }
     }
 }
+
+TEST_F(LayoutTest, ANoticeGivenMoreRoomKeepsItsTextAndOkTogetherInTheMiddle) {
+    for (const QSize size : {QSize(1920, 1080), QSize(800, 600), QSize(600, 130)}) {
+        SCOPED_TRACE(size.width());
+        NoticeBox notice("Tresk Interest Calculator", kNotConsidered, window.get());
+        // Lays the box out as its event loop would, without running the loop, which would
+        // dismiss the notice.
+        const auto layOut = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        };
+        notice.show();
+        layOut();
+        const QSize own = notice.size();
+        auto* label = notice.findChild<QLabel*>("qt_msgbox_label");
+        QAbstractButton* ok = notice.button(QMessageBox::Ok);
+        ASSERT_TRUE(label != nullptr && ok != nullptr);
+        const auto inBox = [&](const QWidget* part) {
+            return QRect(part->mapTo(&notice, QPoint(0, 0)), part->size());
+        };
+        const QRect label0 = inBox(label), ok0 = inBox(ok);
+        notice.resize(size);
+        layOut();
+        ASSERT_EQ(notice.size(), size) << "a compositor's size must be taken";
+        const QPoint shift((size.width() - own.width()) / 2, (size.height() - own.height()) / 2);
+        EXPECT_EQ(inBox(label), label0.translated(shift));
+        EXPECT_EQ(inBox(ok), ok0.translated(shift));
+        EXPECT_TRUE(notice.rect().contains(inBox(label).united(inBox(ok))));
+        EXPECT_TRUE(ok->isVisible() && label->isVisible());
+    }
+}
