@@ -5,9 +5,11 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QSpacerItem>
 #include <QTextLayout>
 #include <QTextOption>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -15,6 +17,8 @@ namespace {
 
 // Room beside the title for a title bar's buttons.
 constexpr int kTitleBarButtons = 140;
+// Time for a compositor to answer the notice's closing with the keyboard's new focus.
+constexpr int kKeyboardAnswerMs = 250;
 
 // The number of lines `text` takes when wrapped at word boundaries to `width` pixels.
 int LineCount(const QString& text, const QFont& font, int width) {
@@ -108,4 +112,24 @@ void NoticeBox::resizeEvent(QResizeEvent* event) {
     const int top = std::max(0, room.height() / 2);
     setContentsMargins(left, top, std::max(0, room.width() - left),
                        std::max(0, room.height() - top));
+}
+
+void NoticeBox::hideEvent(QHideEvent* event) {
+    QMessageBox::hideEvent(event);
+    QWidget* window = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (window == nullptr || !OnWayland()) return;
+    // A Wayland client cannot take the keyboard back, and weston's kiosk shell, which makes every
+    // window fullscreen, gives it to nothing when a dialog closes. A window mapped anew is given
+    // the keyboard; only a fullscreen window is remapped, as it comes back in the same place (a
+    // desktop may take a second to hand the keyboard back on its own).
+    QTimer::singleShot(kKeyboardAnswerMs, window, [window = QPointer<QWidget>(window)] {
+        if (window == nullptr || !window->isVisible() ||
+            !(window->windowState() & Qt::WindowFullScreen) ||
+            QGuiApplication::focusWindow() != nullptr ||
+            QGuiApplication::modalWindow() != nullptr) {
+            return;
+        }
+        window->hide();
+        window->show();
+    });
 }

@@ -18,6 +18,7 @@ class NoticeBox : public QMessageBox {
   protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void balanceText();
