@@ -91,8 +91,10 @@ void NoticeBox::balanceText() {
         }
     }
     label->setFixedWidth(wide + label->width() - available);
-    // The narrower text stands in the middle of the room the title leaves it.
-    if (layout() != nullptr) layout()->setAlignment(label, Qt::AlignHCenter);
+    // The narrower text stands in the middle of the room the title leaves it, in whichever of the
+    // box's layouts holds it.
+    for (QLayout* each : findChildren<QLayout*>())
+        each->setAlignment(label, Qt::AlignHCenter);
 }
 
 void NoticeBox::resizeEvent(QResizeEvent* event) {
