@@ -2,6 +2,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QtMath>
 
@@ -23,6 +25,7 @@
 
 #include "CalendarParts.h"
 #include "Conversions.h"
+#include "NoticeBox.h"
 #include "WindowLook.h"
 #include "window_test.h"
 
@@ -73,6 +76,22 @@ QString CaptionOf(const QWidget* control) {
     if (auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
     if (auto* list = qobject_cast<const QComboBox*>(control)) return list->currentText();
     return {};
+}
+
+// The lines of a label's text as they are drawn at `width`.
+QStringList WrappedLines(const QLabel* label, int width) {
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << label->text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
 }
 
 // Where the controls stand and how they are drawn: these run again at 1.5 and 2 times the scale.
@@ -413,3 +432,74 @@ TEST_F(LayoutTest, WindowDrawsAtTheScreensScale) {
 }
 
 }  // namespace
+
+TEST_F(LayoutTest, NoticesWrapInBalancedLines) {
+    const struct {
+        const char* name;
+        const QString& text;
+    } rows[] = {{"choose a year", kChooseYear},         {"not considered", kNotConsidered},
+                {"no interest", kNoInterest},           {"too large", kTooLarge},
+                {"year out of range", kYearOutOfRange}, {"not calculated", kNotCalculated}};
+    // Each size of the face wraps the texts at other words.
+    for (const auto& row : rows) {
+        for (const int points : {8, 9, 10, 11, 12, 14}) {
+            SCOPED_TRACE(row.name + std::string(" at ") + std::to_string(points) + "pt");
+            NoticeBox notice("Tresk Interest Calculator", row.text, window.get());
+            QFont face = notice.font();
+            face.setPointSize(points);
+            notice.setFont(face);
+            notice.show();
+            auto* label = notice.findChild<QLabel*>("qt_msgbox_label");
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(notice.text(), row.text) << "no line breaks in what screen readers read";
+            const QStringList lines = WrappedLines(label, label->contentsRect().width());
+            EXPECT_EQ(lines.join(' '), row.text);
+            for (const QString& line : lines) {
+                EXPECT_GT(line.count(' '), 0) << "a word alone on a line: " << line.toStdString();
+            }
+            // No more lines than the text needs in the room the box gives the label.
+            if (auto* grid = qobject_cast<QGridLayout*>(notice.layout())) {
+                int cellRow = 0, cellColumn = 0, rowSpan = 0, columnSpan = 0;
+                grid->getItemPosition(grid->indexOf(label), &cellRow, &cellColumn, &rowSpan,
+                                      &columnSpan);
+                const int room = grid->cellRect(cellRow, cellColumn).width() - label->width() +
+                                 label->contentsRect().width();
+                EXPECT_EQ(lines.size(), WrappedLines(label, room).size());
+            }
+            const QRect drawn = label->fontMetrics().boundingRect(label->contentsRect(),
+                                                                  Qt::TextWordWrap, row.text);
+            EXPECT_TRUE(label->contentsRect().contains(drawn)) << "every line shows whole";
+            EXPECT_TRUE(notice.rect().contains(label->geometry()));
+        }
+    }
+}
+
+TEST_F(LayoutTest, ANoticeGivenMoreRoomKeepsItsTextAndOkTogetherInTheMiddle) {
+    for (const QSize size : {QSize(1920, 1080), QSize(800, 600), QSize(600, 130)}) {
+        SCOPED_TRACE(size.width());
+        NoticeBox notice("Tresk Interest Calculator", kNotConsidered, window.get());
+        // Lays the box out as its event loop would, without running the loop, which would
+        // dismiss the notice.
+        const auto layOut = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        };
+        notice.show();
+        layOut();
+        const QSize own = notice.size();
+        auto* label = notice.findChild<QLabel*>("qt_msgbox_label");
+        QAbstractButton* ok = notice.button(QMessageBox::Ok);
+        ASSERT_TRUE(label != nullptr && ok != nullptr);
+        const auto inBox = [&](const QWidget* part) {
+            return QRect(part->mapTo(&notice, QPoint(0, 0)), part->size());
+        };
+        const QRect label0 = inBox(label), ok0 = inBox(ok);
+        notice.resize(size);
+        layOut();
+        ASSERT_EQ(notice.size(), size) << "a compositor's size must be taken";
+        const QPoint shift((size.width() - own.width()) / 2, (size.height() - own.height()) / 2);
+        EXPECT_EQ(inBox(label), label0.translated(shift));
+        EXPECT_EQ(inBox(ok), ok0.translated(shift));
+        EXPECT_TRUE(notice.rect().contains(inBox(label).united(inBox(ok))));
+        EXPECT_TRUE(ok->isVisible() && label->isVisible());
+    }
+}

@@ -30,6 +30,8 @@ inline const QString kNotConsidered = QStringLiteral(
     "Accrued Interest of Tresk will not be considered for the specified Financial Year");
 inline const QString kNoInterest = QStringLiteral("No Interest for this year");
 inline const QString kTooLarge = QStringLiteral("Denomination is too large to calculate");
+inline const QString kYearOutOfRange =
+    QStringLiteral("Pls. Select a Financial Year from 1 to 9999 from the Drop Down List");
 inline const QString kNotCalculated = QStringLiteral("The interest could not be calculated");
 
 // A year as the year list and the following-year box write it.
