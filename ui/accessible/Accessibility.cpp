@@ -18,8 +18,12 @@
 namespace {
 
 QAccessibleInterface* OwnInterface(const QString& /*className*/, QObject* object) {
-    if (auto* box = qobject_cast<QLineEdit*>(object); box != nullptr && box->isReadOnly())
-        return new ReadOnlyTextAccessible(box);
+    if (auto* box = qobject_cast<QLineEdit*>(object)) {
+        if (box->isReadOnly()) return new ReadOnlyTextAccessible(box);
+        // A spin box speaks for its own text, as Qt has it.
+        if (box->objectName() != QLatin1String("qt_spinbox_lineedit"))
+            return new EditableTextAccessible(box);
+    }
     if (IsDayGrid(object)) return new CalendarGridAccessible(static_cast<QTableView*>(object));
     return nullptr;
 }
