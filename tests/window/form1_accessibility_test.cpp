@@ -128,6 +128,13 @@ TEST_F(AccessibilityTest, CalendarNavigationIsNamedAfterThePageShown) {
         ASSERT_NE(part, nullptr) << row.name;
         EXPECT_EQ(accessible(part)->text(QAccessible::Name), row.name);
     }
+    // Readers pass over a table without a table interface as layout; a group they name as the
+    // focus comes into it.
+    QAccessibleInterface* group = accessible(calendar());
+    EXPECT_TRUE(group->role() == QAccessible::Grouping);
+    EXPECT_EQ(group->child(0), accessible(PartOf(calendar(), CalendarPart::NavigationBar)));
+    EXPECT_EQ(group->child(1), accessible(dayGrid()));
+    EXPECT_EQ(group->indexOfChild(accessible(dayGrid())), 1);
 }
 
 TEST_F(AccessibilityTest, ResultBoxesCanBeReadButNotChanged) {
