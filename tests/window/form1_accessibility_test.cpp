@@ -21,6 +21,17 @@ class AccessibilityTest : public WindowTest {
     static QAccessibleInterface* accessible(QObject* object) {
         return QAccessible::queryAccessibleInterface(object);
     }
+    // A reader reads a line run by run, up to the end of the last run it is given: each offset's
+    // run must reach the end of the text.
+    static void expectOneRun(QAccessibleTextInterface* text) {
+        for (int offset = 0; offset < text->characterCount(); ++offset) {
+            int start = -1;
+            int end = -1;
+            EXPECT_EQ(text->attributes(offset, &start, &end), QString()) << offset;
+            EXPECT_LE(start, offset);
+            EXPECT_EQ(end, text->characterCount()) << offset;
+        }
+    }
     static QAccessibleInterface* childNamed(QAccessibleInterface* parent, const QString& name) {
         for (int i = 0; i < parent->childCount(); ++i) {
             if (parent->child(i)->text(QAccessible::Name) == name) return parent->child(i);
@@ -117,6 +128,13 @@ TEST_F(AccessibilityTest, CalendarNavigationIsNamedAfterThePageShown) {
         ASSERT_NE(part, nullptr) << row.name;
         EXPECT_EQ(accessible(part)->text(QAccessible::Name), row.name);
     }
+    // Readers pass over a table without a table interface as layout; a group they name as the
+    // focus comes into it.
+    QAccessibleInterface* group = accessible(calendar());
+    EXPECT_TRUE(group->role() == QAccessible::Grouping);
+    EXPECT_EQ(group->child(0), accessible(PartOf(calendar(), CalendarPart::NavigationBar)));
+    EXPECT_EQ(group->child(1), accessible(dayGrid()));
+    EXPECT_EQ(group->indexOfChild(accessible(dayGrid())), 1);
 }
 
 TEST_F(AccessibilityTest, ResultBoxesCanBeReadButNotChanged) {
@@ -147,6 +165,44 @@ TEST_F(AccessibilityTest, ResultBoxesCanBeReadButNotChanged) {
         const QRect second = text->characterRect(1);
         EXPECT_TRUE(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(second));
         EXPECT_EQ(text->offsetAtPoint(second.center()), 1);
+        expectOneRun(text);
+    }
+}
+
+TEST_F(AccessibilityTest, ReadersGetTheWholeSelectedTextOnFocus) {
+    enum class Into { Tab, Backtab, Click };
+    const struct {
+        const char* name;
+        const char* denomination;
+        Into into;
+    } rows[] = {
+        {"backtab 1000", "1000", Into::Backtab},   {"tab 1000", "1000", Into::Tab},
+        {"click 1000", "1000", Into::Click},       {"backtab one digit", "7", Into::Backtab},
+        {"tab grouped", "1,00,000.50", Into::Tab}, {"click long", "123456789012", Into::Click},
+    };
+    chooseYear(currentYear());
+    QLineEdit* denomination = box("cmdAmt(0)");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        yearList()->setFocus(Qt::OtherFocusReason);
+        typeDenomination(row.denomination);
+        if (row.into == Into::Backtab) {
+            pressTab();
+            pressTab(true);
+        } else {
+            yearList()->setFocus(Qt::OtherFocusReason);
+            if (row.into == Into::Tab) pressTab();
+            if (row.into == Into::Click) QTest::mouseClick(denomination, Qt::LeftButton);
+        }
+        ASSERT_EQ(focused(), denomination);
+        QAccessibleInterface* reader = accessible(denomination);
+        EXPECT_TRUE(reader->state().focused);
+        QAccessibleTextInterface* text = reader->textInterface();
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->text(start, end), row.denomination);
+        expectOneRun(text);
     }
 }
 

@@ -71,8 +71,9 @@ int ReadOnlyTextAccessible::characterCount() const {
 QRect ReadOnlyTextAccessible::characterRect(int offset) const {
     const QString shown = box()->text();
     if (offset < 0 || offset >= shown.size()) return {};
-    // The boxes show short left-aligned text that never scrolls, so the character's place follows
-    // from the advance of the text before it; QLineEdit pads its text by two pixels.
+    // The boxes show left-aligned text, so the character's place follows from the advance of the
+    // text before it; QLineEdit pads its text by two pixels. A denomination too long for its box
+    // is measured from its start, as Qt's own interface measures it.
     constexpr int kPadding = 2;
     const QFontMetrics metrics(box()->font());
     const QRect contents = box()->contentsRect().marginsRemoved(box()->textMargins());
@@ -91,7 +92,34 @@ void ReadOnlyTextAccessible::scrollToSubstring(int startIndex, int endIndex) {
     box()->setCursorPosition(startIndex);
 }
 
-QString ReadOnlyTextAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = *endOffset = offset;  // a line edit's text has no attributes
+QString ReadOnlyTextAccessible::attributes(int /*offset*/, int* startOffset, int* endOffset) const {
+    // No attributes, over the whole text: a reader joins runs and reads up to the last one's end.
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
+}
+
+QAccessible::State EditableTextAccessible::state() const {
+    QAccessible::State state = ReadOnlyTextAccessible::state();
+    state.readOnly = false;
+    state.editable = true;
+    return state;
+}
+
+void* EditableTextAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface*>(this);
+    return ReadOnlyTextAccessible::interface_cast(t);
+}
+
+void EditableTextAccessible::deleteText(int startOffset, int endOffset) {
+    box()->setText(box()->text().remove(startOffset, endOffset - startOffset));
+}
+
+void EditableTextAccessible::insertText(int offset, const QString& text) {
+    box()->setText(box()->text().insert(offset, text));
+}
+
+void EditableTextAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
+    box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
 }
