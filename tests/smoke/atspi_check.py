@@ -84,6 +84,19 @@ def states(obj):
     return obj.getState()
 
 
+def focused(root):
+    """The innermost shown object that has the focus: in the year list, its text."""
+    for child in root:
+        if child is None or not states(child).contains(pyatspi.STATE_SHOWING):
+            continue
+        found = focused(child)
+        if found is not None:
+            return found
+        if states(child).contains(pyatspi.STATE_FOCUSED):
+            return child
+    return None
+
+
 def full_date(day):
     return "%s %d %s %d" % (DAYS[day.weekday()], day.day, MONTHS[day.month - 1], day.year)
 
@@ -130,8 +143,29 @@ def main():
 
     keys("Tab")
     type_text("1000")
+
+    # Tab and Shift+Tab through the whole cycle land on objects named after their captions.
+    for key, name in [("Tab", "Choose date of purchase"), ("Tab", "Calculate"),
+                      ("Tab", "Financial Year"), ("Tab", "Enter Denomination"),
+                      ("shift+Tab", "Financial Year"), ("shift+Tab", "Calculate"),
+                      ("shift+Tab", "Choose date of purchase"),
+                      ("shift+Tab", "Enter Denomination")]:
+        keys(key)
+        wait_for("%s to %r" % (key, name),
+                 lambda: (focused(window) is not None and focused(window).name == name))
+
+    # Shift+Tab back into the denomination selects it whole, and a reader reads it whole: it
+    # reads a line up to the end of the text-attribute runs it is given.
+    denomination = find(window, pyatspi.ROLE_TEXT, "Enter Denomination")
+    text = denomination.queryText()
+    start, end = text.getSelection(0)
+    check(text.getText(start, end) == "1000", "Shift+Tab selected %r" % text.getText(start, end))
+    runs = [tuple(text.getAttributeRun(offset)[1:]) for offset in range(text.characterCount)]
+    check(all(run == (0, text.characterCount) for run in runs), "the text runs %r" % runs)
+
     keys("Tab", "space")
-    calendar = wait_for("the calendar", lambda: find(window, pyatspi.ROLE_TABLE,
+    # The calendar is a group, which readers name as the focus comes into it.
+    calendar = wait_for("the calendar", lambda: find(window, pyatspi.ROLE_PANEL,
                                                      "Date of purchase calendar"))
     grid = calendar[1]
     opened = wait_for("the stored day to take the focus", lambda: [
