@@ -14,6 +14,7 @@
 #endif
 #include "CalendarGridAccessible.h"
 #include "CalendarParts.h"
+#include "EditableTextAccessible.h"
 #include "ReadOnlyTextAccessible.h"
 
 namespace {
