@@ -68,11 +68,11 @@ mkdir -m 700 "$runtime"
 
 # The desktop fades in from black at start-up, which would darken the screenshots. A background
 # and a panel of colours of their own tell how much of them a window leaves to be seen.
-background=1F8F3F panel=8F1F6F
+background=1F8F3F panel=8F1F6F screen=800x600
 printf '[shell]\nstartup-animation=none\nbackground-color=0xff%s\npanel-color=0xff%s\n' \
     "$background" "$panel" >"$scratch/weston.ini"
 weston --config="$scratch/weston.ini" --backend=x11-backend.so --use-pixman \
-    --width=800 --height=600 --socket="$socket" --idle-time=0 --log="$scratch/weston.log" \
+    --width="${screen%x*}" --height="${screen#*x}" --socket="$socket" --idle-time=0 --log="$scratch/weston.log" \
     </dev/null >/dev/null 2>&1 &
 weston=$! watched=$!
 await test -S "$runtime/$socket" || fail "weston did not start"
@@ -130,7 +130,7 @@ for request in maximised:super+shift+m:$background fullscreen:super+shift+f:$pan
         fail "$seen; $state at $(main_window | cut -f 3), the desktop still shows, program $program"
     }
     size=$(main_window | cut -f 3)
-    [[ $state != fullscreen || $size == 800x600 ]] || fail "$seen; fullscreen at $size"
+    [[ $state != fullscreen || $size == "$screen" ]] || fail "$seen; fullscreen at $size"
     seen+=", $state at $size"
     [[ -z $shots ]] || import -window root "$shots/wayland_$state.png"
 done
