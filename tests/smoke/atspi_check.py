@@ -51,14 +51,14 @@ def check(condition, message):
 
 # X keycodes of the keys on a PC keyboard. Sent by keycode, each arrives as the plain key a user
 # presses: sent by keysym, a key can go out with a modifier that the keymap puts beside it, and
-# Alt+F4 closes the window. The digit row runs from 1 to 0.
-KEYCODES = {"Tab": 23, "Return": 36, "space": 65, "F4": 70, "Home": 110, "Left": 113,
-            "Right": 114, "Next": 117, **{str(n % 10): 9 + n for n in range(1, 11)}}
+# Alt+F4 closes the window. The digit row runs from 1 to 0; "shift+Tab" holds one key down.
+KEYCODES = {"Tab": 23, "Return": 36, "shift": 50, "space": 65, "F4": 70, "Home": 110,
+            "Left": 113, "Right": 114, "Next": 117, **{str(n % 10): 9 + n for n in range(1, 11)}}
 
 
 def keys(*names):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "15",
-                    *[str(KEYCODES[name]) for name in names]], check=True)
+    codes = ["+".join(str(KEYCODES[key]) for key in name.split("+")) for name in names]
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "15", *codes], check=True)
 
 
 def type_text(text):
