@@ -54,7 +54,7 @@ await() {
 
 # Displays :51 to :59 keep clear of a developer's own session.
 for n in $(seq 51 59); do
-    Xvfb ":$n" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+    Xvfb ":$n" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" \
         2>"$scratch/xvfb.log" &
     xvfb=$! watched=$!
     await test -s "$scratch/display" && break
@@ -72,7 +72,8 @@ background=1F8F3F panel=8F1F6F screen=800x600
 printf '[shell]\nstartup-animation=none\nbackground-color=0xff%s\npanel-color=0xff%s\n' \
     "$background" "$panel" >"$scratch/weston.ini"
 weston --config="$scratch/weston.ini" --backend=x11-backend.so --use-pixman \
-    --width="${screen%x*}" --height="${screen#*x}" --socket="$socket" --idle-time=0 --log="$scratch/weston.log" \
+    --width="${screen%x*}" --height="${screen#*x}" --socket="$socket" --idle-time=0 \
+    --log="$scratch/weston.log" \
     </dev/null >/dev/null 2>&1 &
 weston=$! watched=$!
 await test -S "$runtime/$socket" || fail "weston did not start"

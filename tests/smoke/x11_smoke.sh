@@ -17,7 +17,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# -noreset: the server resets when its last client leaves, and one that connects meanwhile (the
+# window manager, the program) is turned away.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" \
+    2>"$scratch/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
 [[ -s $scratch/display ]] || { echo "Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
