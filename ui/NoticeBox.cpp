@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -100,20 +101,26 @@ void NoticeBox::balanceText() {
 void NoticeBox::resizeEvent(QResizeEvent* event) {
     QMessageBox::resizeEvent(event);
     if (!ownSize.isValid()) return;
-    const bool whole = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
     const QSize room = size() - ownSize;
     // Outside the maximised and fullscreen states a Wayland compositor's size is a hint that a
     // window may decline, and the window cannot move itself: a kiosk shell that hints the whole
     // screen to a notice it has centred at its own size would push the OK button off the screen.
-    if (OnWayland() && !whole && (room.width() > 0 || room.height() > 0)) {
-        resize(ownSize.boundedTo(size()));
-        return;
-    }
+    // The state of the same configure may reach the window after its size, so the box decides
+    // once both have arrived.
+    if (OnWayland() && (room.width() > 0 || room.height() > 0))
+        QTimer::singleShot(0, this, &NoticeBox::declineHintedSize);
     // Given more room than it needs, the box keeps its text and OK together in the middle.
     const int left = std::max(0, room.width() / 2);
     const int top = std::max(0, room.height() / 2);
     setContentsMargins(left, top, std::max(0, room.width() - left),
                        std::max(0, room.height() - top));
+}
+
+void NoticeBox::declineHintedSize() {
+    const Qt::WindowStates whole = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if ((windowState() & whole) || (windowHandle()->windowStates() & whole)) return;
+    if (size().width() > ownSize.width() || size().height() > ownSize.height())
+        resize(ownSize.boundedTo(size()));
 }
 
 void NoticeBox::hideEvent(QHideEvent* event) {

@@ -22,6 +22,7 @@ class NoticeBox : public QMessageBox {
 
   private:
     void balanceText();
+    void declineHintedSize();
 
     QSize ownSize;  // the size the box lays itself out at when it is shown
 };
