@@ -1,7 +1,6 @@
 #include "Accessibility.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -12,36 +11,13 @@
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include "AnnouncementAccessible.h"
 #endif
+#include "CalendarAccessible.h"
 #include "CalendarGridAccessible.h"
 #include "CalendarParts.h"
 #include "EditableTextAccessible.h"
 #include "ReadOnlyTextAccessible.h"
 
 namespace {
-
-// Qt makes the calendar a table without a table interface, which readers pass over as layout; as
-// a group it is named when the focus comes into it. Its parts keep the order Qt gives them.
-class CalendarAccessible : public QAccessibleWidget {
-  public:
-    explicit CalendarAccessible(QCalendarWidget* calendar)
-        : QAccessibleWidget(calendar, QAccessible::Grouping) {}
-
-    int childCount() const override { return static_cast<int>(parts().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> shown = parts();
-        if (index < 0 || index >= shown.size()) return nullptr;
-        return QAccessible::queryAccessibleInterface(shown[index]);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return static_cast<int>(parts().indexOf(qobject_cast<QWidget*>(child->object())));
-    }
-
-  private:
-    QList<QWidget*> parts() const {
-        const auto* calendar = static_cast<const QCalendarWidget*>(widget());
-        return {PartOf(calendar, CalendarPart::NavigationBar), DayGridOf(calendar)};
-    }
-};
 
 QAccessibleInterface* OwnInterface(const QString& /*className*/, QObject* object) {
     if (auto* box = qobject_cast<QLineEdit*>(object)) {
