@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableView>
@@ -137,7 +138,8 @@ void Form1::createControls() {
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setGeometry(Twips(1080, 0, 3495, 2295));
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Calendar1->setFirstDayOfWeek(Qt::Sunday);
+    // Weeks start on the locale's first day (Qt's default); the C locale keeps Sunday.
+    if (locale().language() == QLocale::C) Calendar1->setFirstDayOfWeek(Qt::Sunday);
     Calendar1->setGridVisible(true);
     // The days that the date text and the engine can carry.
     Calendar1->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));

@@ -254,12 +254,13 @@ TEST_F(LayoutTest, DayNamesShowWholeInEveryLanguage) {
     const struct {
         QLocale locale;
         bool distinct;  // Hindi's fit only as Qt's first letters, which repeat one
+        Qt::DayOfWeek firstDay;
     } rows[] = {
-        {QLocale::c(), true},
-        {QLocale(QLocale::French, QLocale::France), true},
-        {QLocale(QLocale::German, QLocale::Germany), true},
-        {QLocale(QLocale::Arabic, QLocale::Egypt), true},
-        {QLocale(QLocale::Hindi, QLocale::India), false},
+        {QLocale::c(), true, Qt::Sunday},
+        {QLocale(QLocale::French, QLocale::France), true, Qt::Monday},
+        {QLocale(QLocale::German, QLocale::Germany), true, Qt::Monday},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), true, Qt::Saturday},
+        {QLocale(QLocale::Hindi, QLocale::India), false, Qt::Sunday},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.locale.name().toStdString());
@@ -267,6 +268,7 @@ TEST_F(LayoutTest, DayNamesShowWholeInEveryLanguage) {
         newWindow();
         chooseYear(currentYear());
         QTableView* grid = openCalendar();
+        EXPECT_EQ(calendar()->firstDayOfWeek(), row.firstDay);
         // Qt's item delegate elides a text that leaves less than its focus margin on each side.
         const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
         QStringList names;
