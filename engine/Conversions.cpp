@@ -275,6 +275,21 @@ std::optional<double> TypedDate(std::string_view typed) {
     return TryDateFromText(ascii);
 }
 
+std::optional<double> TypedYear(std::string_view typed) {
+    const std::u32string points = CodePoints(typed);
+    const auto isBlank = [](char32_t c) { return c < 0x80 && IsBlank(static_cast<char>(c)); };
+    const auto first = std::find_if_not(points.begin(), points.end(), isBlank);
+    const auto last = std::find_if_not(points.rbegin(), points.rend(), isBlank).base();
+    if (first >= last) return std::nullopt;
+    double year = 0;
+    for (auto c = first; c != last; ++c) {
+        const std::optional<int> digit = DigitValue(*c);
+        if (!digit) return std::nullopt;
+        year = year * 10 + *digit;
+    }
+    return year;
+}
+
 double YearOf(double date) {
     return static_cast<int>(CalendarDay(date).year());
 }

@@ -49,6 +49,11 @@ std::u32string CodePoints(std::string_view text);
 // with a four-digit year counts, so that a half-typed text never names a day the user did not mean.
 std::optional<double> TypedDate(std::string_view typed);
 
+// A year as a user types it over the year list, in UTF-8: digits of any script, with blanks
+// around them allowed, read by their value. No value for any other text, so that a text that is
+// not purely a year never names one.
+std::optional<double> TypedYear(std::string_view typed);
+
 // The calendar year, month (1 to 12) and day of the month of the day a date falls on. Throw
 // std::out_of_range for a date outside the years 1 to 9999.
 double YearOf(double date);

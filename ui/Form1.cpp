@@ -95,21 +95,27 @@ void Form1::Combo1_LostFocus() {
     Combo1->setFocus(Qt::OtherFocusReason);
 }
 
+int Form1::typedYearEntry() const {
+    const std::optional<double> typed = tresk::TypedYear(Combo1->currentText().toStdString());
+    if (!typed) return -1;
+    for (int entry = 0; entry < Combo1->count(); ++entry) {
+        if (tresk::Val(Combo1->itemText(entry).toStdString()) == *typed) return entry;
+    }
+    return -1;
+}
+
 bool Form1::chooseTypedYear() {
     // A year typed over the list counts as choosing its entry, so that the year computed is
     // always the year the list shows.
-    const QString typed = Combo1->currentText().trimmed();
-    for (int entry = 0; entry < Combo1->count(); ++entry) {
-        const QString year = Combo1->itemText(entry);
-        if (year.trimmed() != typed) continue;
-        if (Combo1->currentIndex() != entry || Combo1->currentText() != year) {
-            Combo1->setCurrentIndex(entry);
-            Combo1->setEditText(year);
-            Combo1_Click();
-        }
-        return true;
+    const int entry = typedYearEntry();
+    if (entry < 0) return false;
+    const QString year = Combo1->itemText(entry);
+    if (Combo1->currentIndex() != entry || Combo1->currentText() != year) {
+        Combo1->setCurrentIndex(entry);
+        Combo1->setEditText(year);
+        Combo1_Click();
     }
-    return false;
+    return true;
 }
 
 void Form1::cmDate_Click() {
