@@ -87,6 +87,10 @@ void Form1::Combo1_Click() {
 }
 
 void Form1::Combo1_LostFocus() {
+    settleYearListText();
+}
+
+void Form1::settleYearListText() {
     if (!Combo1->currentText().isEmpty()) {
         chooseTypedYear();
         return;

@@ -58,6 +58,7 @@ class Form1 : public QWidget {
     void cmdCalc_Click();
     void mnuCopy_Click();
 
+    void settleYearListText();
     int typedYearEntry() const;
     bool chooseTypedYear();
     void hideCalendar(QWidget* nextFocus);

@@ -19,6 +19,15 @@
 
 #include "Form1.h"
 
+namespace {
+
+bool IsEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {
         const QEvent::Type type = event->type();
@@ -38,6 +47,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return handleButtonKey(static_cast<QPushButton*>(watched), event);
     }
     if (watched == Combo1) {
+        // Enter settles the typed text at once, as leaving the list does, and presses nothing.
+        if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+            settleYearListText();
+            return true;
+        }
         // Leaving a list with a text in it; the empty list is answered before the focus moves.
         // A drop-down or another window taking the keyboard is no leaving.
         if (event->type() != QEvent::FocusOut || Combo1->currentText().isEmpty()) return false;
@@ -86,8 +100,7 @@ bool Form1::handleButtonKey(QPushButton* button, const QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (!IsEnter(key)) return false;
     if (key->isAutoRepeat()) return true;
     if (type == QEvent::KeyPress) {
         button->setDown(true);
