@@ -134,6 +134,8 @@ void Form1::Calendar1_Click() {
                                           static_cast<unsigned>(picked.day())))));
     hideCalendar(cmdCalc);
     DtOfPur = txtDate->text();
+    // The focus has gone on to Calculate; a reader would otherwise never hear the day picked.
+    Announce(cmdCalc, txtDate->accessibleName() + ' ' + txtDate->text());
 }
 
 void Form1::hideCalendar(QWidget* nextFocus) {
@@ -199,7 +201,7 @@ void Form1::cmdCalc_Click() {
         case tresk::Outcome::Amount:
             showAmount(FromStd(
                 tresk::Format(fields.TreskInt, kAmountPattern, decimalSeparator, groupSeparator)));
-            AnnounceResult(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
+            Announce(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
             break;
     }
 }

@@ -93,6 +93,8 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(mnuCopy);
     menu->popup(byKeyboard ? mapToGlobal(result.bottomLeft()) : event->globalPos());
+    // Opened from the keyboard, a menu stands on its first item, so readers have one to speak.
+    if (byKeyboard) menu->setActiveAction(mnuCopy);
 }
 
 bool Form1::handleButtonKey(QPushButton* button, const QEvent* event) {

@@ -100,12 +100,12 @@ void DescribeCalendar(QCalendarWidget* calendar) {
                      [calendar] { NameNavigation(calendar); });
 }
 
-void AnnounceResult(QWidget* focusedButton, const QString& text) {
+void Announce(QWidget* focusedButton, const QString& text) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(focusedButton, text);
     QAccessible::updateAccessibility(&announcement);
 #else
-    // Before Qt 6.8 an announcement is a notification object that appears, each result one of its
+    // Before Qt 6.8 an announcement is a notification object that appears, each text one of its
     // own: a reader may keep the name of one it has seen.
     if (!focusedButton->property(kAnnouncement).isValid())
         QObject::connect(focusedButton, &QObject::destroyed, &DropAnnouncement);

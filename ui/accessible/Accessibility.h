@@ -18,6 +18,5 @@ void MakeReadOnly(QLineEdit* box);
 // the selected day when the calendar takes the focus.
 void DescribeCalendar(QCalendarWidget* calendar);
 
-// Has a screen reader speak the text of a result while the focus stays on the button that asked
-// for it.
-void AnnounceResult(QWidget* focusedButton, const QString& text);
+// Has a screen reader speak a text, such as a result, while the focus stays on a button.
+void Announce(QWidget* focusedButton, const QString& text);
