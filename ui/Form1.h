@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "AccruedInterest.h"
 #include "Conversions.h"
@@ -17,6 +20,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QPushButton;
 class QTableView;
 
@@ -68,6 +72,7 @@ class Form1 : public QWidget {
     // Form1Input.cpp
     bool leavingEmptyYearList() const;
     bool clickLeavesEmptyYearList(QWidget* target) const;
+    bool handleWindowMouse(const QMouseEvent* mouse);
     void handleTextBoxEvent(QObject* watched, QEvent* event);
     bool handleCalendarKey(const QKeyEvent* key);
     bool handleButtonKey(QPushButton* button, const QEvent* event);
@@ -96,4 +101,10 @@ class Form1 : public QWidget {
     // What has been typed on the open calendar towards a date, and when the last key came.
     QString typedDate;
     QElapsedTimer lastTypedKey;
+    // The last press on the window: a second press within the double-click time and distance
+    // ends a double click, which acts only on what the first press was on.
+    QPointer<QWidget> lastPressTarget;
+    QPoint lastPressPosition;
+    std::optional<quint64> lastPressTimestamp;
+    bool ignoringClick = false;  // the rest of a click whose press went nowhere
 };

@@ -7,11 +7,13 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QTableView>
 #include <QWindow>
 
@@ -30,14 +32,15 @@ bool IsEnter(const QKeyEvent* key) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
-        // Answered before the click moves the focus, so that the click itself does nothing
-        // (no Calculate behind the notice, no button left pressed).
-        const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (!clickLeavesEmptyYearList(childAt(position))) return false;
-        Combo1_LostFocus();
-        return true;
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseMove:
+                return handleWindowMouse(static_cast<QMouseEvent*>(event));
+            default:
+                return false;
+        }
     }
     if (watched == Calendar1Grid) {
         return event->type() == QEvent::KeyPress &&
@@ -95,6 +98,41 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(byKeyboard ? mapToGlobal(result.bottomLeft()) : event->globalPos());
     // Opened from the keyboard, a menu stands on its first item, so readers have one to speak.
     if (byKeyboard) menu->setActiveAction(mnuCopy);
+}
+
+bool Form1::handleWindowMouse(const QMouseEvent* mouse) {
+    const QEvent::Type type = mouse->type();
+    if (ignoringClick) {
+        if (type == QEvent::MouseButtonRelease && mouse->buttons() == Qt::NoButton)
+            ignoringClick = false;
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease || type == QEvent::MouseMove) return false;
+
+    const QPoint position = mouse->position().toPoint();
+    QWidget* target = childAt(position);
+    if (type == QEvent::MouseButtonPress) {
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        // Timed by the events' own clocks, as Qt tells a double click.
+        const quint64 interval = static_cast<quint64>(hints->mouseDoubleClickInterval());
+        const bool endsDoubleClick =
+            lastPressTimestamp && mouse->timestamp() - *lastPressTimestamp < interval &&
+            (position - lastPressPosition).manhattanLength() <= hints->mouseDoubleClickDistance();
+        const bool samePlace = target == lastPressTarget;
+        lastPressTarget = target;
+        lastPressPosition = position;
+        lastPressTimestamp = mouse->timestamp();
+        // The first click may have closed the calendar that lay over another control.
+        if (endsDoubleClick && !samePlace) {
+            ignoringClick = true;
+            return true;
+        }
+    }
+    // Answered before the click moves the focus, so that the click itself does nothing
+    // (no Calculate behind the notice, no button left pressed).
+    if (!clickLeavesEmptyYearList(target)) return false;
+    Combo1_LostFocus();
+    return true;
 }
 
 bool Form1::handleButtonKey(QPushButton* button, const QEvent* event) {

@@ -239,6 +239,17 @@ TEST_F(BehaviourTest, PickingADayFillsTheDateBoxAndClosesTheCalendar) {
     EXPECT_TRUE(notices().empty());
 }
 
+TEST_F(BehaviourTest, DoubleClickOnADayOverCalculateOnlyPicksIt) {
+    chooseYear(currentYear());
+    QTableView* grid = openCalendar();
+    // The last week of the calendar lies over the top of Calculate.
+    const QPoint over = grid->viewport()->mapFrom(
+        window.get(), button("cmdCalc")->geometry().topLeft() + QPoint(20, 3));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, over);
+    EXPECT_FALSE(calendar()->isVisible());
+    EXPECT_EQ(result()->text(), "") << "Calculate did not run";
+}
+
 TEST_F(BehaviourTest, CalendarKeysMoveTheDayAndEnterPicksIt) {
     const struct {
         const char* name;
