@@ -86,6 +86,10 @@ void Form1::Combo1_Click() {
     cmdAmt[2]->setText(FromStd(tresk::Str(FyE)));
 }
 
+void Form1::Combo1_Change() {
+    forgetStaleResult();
+}
+
 void Form1::Combo1_LostFocus() {
     settleYearListText();
 }
@@ -134,6 +138,7 @@ void Form1::Calendar1_Click() {
                                           static_cast<unsigned>(picked.day())))));
     hideCalendar(cmdCalc);
     DtOfPur = txtDate->text();
+    forgetStaleResult();
     // The focus has gone on to Calculate; a reader would otherwise never hear the day picked.
     Announce(cmdCalc, txtDate->accessibleName() + ' ' + txtDate->text());
 }
@@ -144,6 +149,10 @@ void Form1::hideCalendar(QWidget* nextFocus) {
     // next control in the tab order on its own.
     nextFocus->setFocus(Qt::OtherFocusReason);
     Calendar1->hide();
+}
+
+void Form1::cmdAmt_Change(std::int16_t /*Index*/) {
+    forgetStaleResult();
 }
 
 void Form1::cmdAmt_GotFocus(std::int16_t /*Index*/) {
@@ -159,6 +168,13 @@ void Form1::cmdDate_GotFocus(std::int16_t /*Index*/) {
 }
 
 void Form1::cmdCalc_Click() {
+    // What Calculate itself changes, such as a typed year taken as chosen, belongs to its result.
+    resultInputs.reset();
+    calculate();
+    resultInputs = inputsOnScreen();
+}
+
+void Form1::calculate() {
     const QLocale locale;
     const std::string decimalSeparator = locale.decimalPoint().toStdString();
     const std::string groupSeparator = locale.groupSeparator().toStdString();
@@ -208,6 +224,19 @@ void Form1::cmdCalc_Click() {
 
 void Form1::mnuCopy_Click() {
     QGuiApplication::clipboard()->setText(cmdDate[0]->text());
+}
+
+Form1::Inputs Form1::inputsOnScreen() const {
+    const int entry = typedYearEntry();
+    return {entry < 0 ? Combo1->currentText() : Combo1->itemText(entry), cmdAmt[0]->text(),
+            DtOfPur};
+}
+
+void Form1::forgetStaleResult() {
+    // A result beside inputs it was not computed from would be copied into forms as theirs.
+    if (!resultInputs || *resultInputs == inputsOnScreen()) return;
+    resultInputs.reset();
+    showAmount(QString());
 }
 
 void Form1::showAmount(const QString& text) {

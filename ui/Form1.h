@@ -53,9 +53,11 @@ class Form1 : public QWidget {
     // The handlers
     void Form_Load();
     void Combo1_Click();
+    void Combo1_Change();
     void Combo1_LostFocus();
     void cmDate_Click();
     void Calendar1_Click();
+    void cmdAmt_Change(std::int16_t Index);
     void cmdAmt_GotFocus(std::int16_t Index);
     void cmdAmt_LostFocus(std::int16_t Index);
     void cmdDate_GotFocus(std::int16_t Index);
@@ -67,7 +69,17 @@ class Form1 : public QWidget {
     bool chooseTypedYear();
     void hideCalendar(QWidget* nextFocus);
     void showNotice(const QString& text);
+    void calculate();
     void showAmount(const QString& text);
+
+    // What a shown result was computed from: the year (as its entry writes it, when the list's
+    // text names one), the denomination's text and the date of purchase.
+    struct Inputs {
+        QString year, denomination, date;
+        bool operator==(const Inputs&) const = default;
+    };
+    Inputs inputsOnScreen() const;
+    void forgetStaleResult();
 
     // Form1Input.cpp
     bool leavingEmptyYearList() const;
@@ -94,6 +106,8 @@ class Form1 : public QWidget {
     double FyE = 0;
     QString DtOfPur;
     tresk::InterestFields fields;
+    // None while the result box shows nothing, or while Calculate runs.
+    std::optional<Inputs> resultInputs;
 
     // A click that focuses the denomination box puts the cursor at the click after the
     // focus-in; the release then selects the whole denomination again.

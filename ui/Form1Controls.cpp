@@ -181,6 +181,8 @@ void Form1::setTabOrder() {
 
 void Form1::connectHandlers() {
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
+    connect(cmdAmt[0], &QLineEdit::textChanged, this, [this] { cmdAmt_Change(0); });
     connect(cmDate, &QPushButton::clicked, this, &Form1::cmDate_Click);
     connect(cmdCalc, &QPushButton::clicked, this, &Form1::cmdCalc_Click);
     // A day is picked by a click on it or by Enter on the selected day.
