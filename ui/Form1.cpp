@@ -139,8 +139,11 @@ void Form1::Calendar1_Click() {
     hideCalendar(cmdCalc);
     DtOfPur = txtDate->text();
     forgetStaleResult();
-    // The focus has gone on to Calculate; a reader would otherwise never hear the day picked.
-    Announce(cmdCalc, txtDate->accessibleName() + ' ' + txtDate->text());
+    // The focus has gone on to Calculate, so a reader would never hear the day picked. It is told
+    // after the reader has heard of the focus, which would otherwise cut it short.
+    QMetaObject::invokeMethod(
+        cmdCalc, [this] { Announce(cmdCalc, txtDate->accessibleName() + ' ' + txtDate->text()); },
+        Qt::QueuedConnection);
 }
 
 void Form1::hideCalendar(QWidget* nextFocus) {
