@@ -36,9 +36,14 @@ dpkg-deb -x "$deb" "$out/root"
 binary=$out/root/usr/bin/tresk-interest-calculator
 build_id=$(readelf -n "$binary" | sed -n 's/^ *Build ID: //p')
 dpkg-deb -c "$dbgsym" | grep -F "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" >/dev/null
-# The linker keeps the control-flow marks only where glibc's start files carry them too: from
-# Debian 13 on, not on 12.
-cf=(--nocfprotection)
-readelf -n "$(g++ -print-file-name=crt1.o)" | grep -q 'x86 feature:.*IBT' && cf=()
-hardening-check "${cf[@]}" "$binary"
+# The linker keeps the control-flow marks only where glibc's start files carry them too, as
+# neither Debian 12's nor 13's do: required where a bare program gets them.
+echo 'int main(void) { return 0; }' | gcc -x c -fcf-protection -o "$out/bare" -
+required=(Position 'Stack protected' Fortify 'Read-only relocations' 'Immediate binding')
+readelf -n "$out/bare" | grep -q 'x86 feature: IBT, SHSTK' && required+=('Control flow')
+report=$(hardening-check "$binary" || true)
+echo "$report"
+for feature in "${required[@]}"; do
+    grep -q "^ $feature.*: yes" <<<"$report" || { echo "not hardened: $feature"; exit 1; }
+done
 "$smoke" "$binary"
