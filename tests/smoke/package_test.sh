@@ -5,13 +5,11 @@
 # Usage: package_test.sh CHANGES_FILE SMOKE_TEST
 set -euo pipefail
 changes=$1 smoke=$2
-dir=$(dirname "$changes")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 lintian --pedantic --display-info --fail-on error,warning "$changes"
-echo "$(lintian --version): no error or warning"
-deb=$(ls "$dir"/tresk-interest-calculator_*.deb)
-dbgsym=$(ls "$dir"/tresk-interest-calculator-dbgsym_*.deb)
+deb=$(ls "${changes%/*}"/tresk-interest-calculator_*.deb)
+dbgsym=$(ls "${changes%/*}"/tresk-interest-calculator-dbgsym_*.deb)
 echo "built $(basename "$deb") and $(basename "$dbgsym")"
 
 id=org.tresk.InterestCalculator
