@@ -17,6 +17,7 @@ expected=(
     share/icons/hicolor/48x48/apps/$id.png
     share/icons/hicolor/128x128/apps/$id.png
     share/icons/hicolor/256x256/apps/$id.png
+    share/man/man1/tresk-interest-calculator.1
 )
 for file in "${expected[@]}"; do
     [[ -f $prefix/$file ]] || { echo "not installed: $file"; exit 1; }
