@@ -30,5 +30,8 @@ wineserver -k
 quiet wine "$folder/uninstall.exe" /S
 for _ in $(seq 300); do [[ -e $folder ]] || break; sleep 0.1; done
 [[ ! -e $folder && ! -e $shortcut ]]
-! quiet wine reg query "$key"
+if quiet wine reg query "$key"; then
+    echo "the entry in Add/Remove Programs outlived the uninstall"
+    exit 1
+fi
 echo "installed, started and uninstalled: $(basename "$setup")"
