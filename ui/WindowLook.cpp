@@ -4,6 +4,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -18,6 +19,8 @@
 #include <QTextCharFormat>
 #include <QTimer>
 #include <QToolButton>
+
+#include <span>
 
 #include "CalendarParts.h"
 #include "GridLineStyle.h"
@@ -42,6 +45,23 @@ constexpr Substitution kSubstitutions[] = {
     {"Bookman Old Style", "URW Bookman"},
     {"Arial Narrow", "Nimbus Sans Narrow"},
 };
+
+#ifdef Q_OS_WIN
+// Windows has the window's faces, but MS Sans Serif is a bitmap face there, in a few sizes
+// only: its outline twin scales with the screen. Bookman and Arial Narrow come with Office,
+// so a machine may lack them, and wine has none of them; the free faces then stand in.
+constexpr Substitution kWindowsFaces[] = {
+    {"MS Sans Serif", "Microsoft Sans Serif"},
+};
+#endif
+
+QString Substitute(const QString& face, std::span<const Substitution> table) {
+    for (const auto& substitution : table) {
+        if (face == QLatin1String(substitution.face))
+            return QString::fromLatin1(substitution.installed);
+    }
+    return face;
+}
 
 // The day names whole in the calendar's language: its short names in the header's face where
 // they fit a column, else in a narrow face, else its one-letter names. The model gives the texts
@@ -91,11 +111,11 @@ QIcon MonthArrow(bool pointsLeft) {
 }  // namespace
 
 QString InstalledFace(const QString& face) {
-    for (const auto& substitution : kSubstitutions) {
-        if (face == QLatin1String(substitution.face))
-            return QString::fromLatin1(substitution.installed);
-    }
-    return face;
+#ifdef Q_OS_WIN
+    const QString windowsFace = Substitute(face, kWindowsFaces);
+    if (QFontDatabase::hasFamily(windowsFace)) return windowsFace;
+#endif
+    return Substitute(face, kSubstitutions);
 }
 
 QFont WindowFont(const QString& face, double points, int weight) {
