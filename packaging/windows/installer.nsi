@@ -30,7 +30,10 @@ VIAddVersionKey "CompanyName" "${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; English first: it is the language of every Windows whose UI language has no table here.
+; Hindi is picked by itself on a Windows whose UI language is Hindi; no language dialog.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Hindi"
 
 Function .onInit
     SetRegView 64
