@@ -28,21 +28,6 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
                                std::string_view decimalSeparator = ".",
                                std::string_view groupSeparator = ",");
 
-// The denomination as people type it in their locale, given its decimal and group separators
-// (UTF-8). Read as Val reads, except that:
-// - digits of any script are read by their value (see DigitValue), in any mix of scripts;
-// - blanks, the Unicode space separators that group digits (U+00A0, U+2007, U+2009, U+202F) and
-//   invisible format characters (bidirectional marks, zero-width spaces and joiners, the byte
-//   order mark) are skipped anywhere;
-// - a group separator is skipped where it separates digit groups as people write them: after a
-//   digit, before two or three digits, the last group before the decimal mark or the end three
-//   ("1,000,000", or groups of two above the thousands: "1,00,000");
-// - the decimal separator is the decimal mark, and a point is one too wherever it is not a valid
-//   group separator ("10.5" in German).
-// Anything else ends the number, as in Val.
-double ReadDenomination(std::string_view text, std::string_view decimalSeparator = ".",
-                        std::string_view groupSeparator = ",");
-
 // Which year of the certificate's life (1 to 6) has its anniversary in the financial year, from
 // the difference of the calendar years of the year's start and of the purchase, and the month of
 // purchase; 0 when none has.
