@@ -1,6 +1,7 @@
 #include "AccruedInterest.h"
 
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -15,24 +16,57 @@ using Rates = std::array<double, 6>;
 
 struct Schedule {
     double firstDay;  // the first purchase day of the issue period
+    IssuePeriod period;
     Rates perThousand;
 };
 
 // Latest issue period first. Each period starts on 1 March and owns its first day.
 constexpr std::array<Schedule, 4> kSchedules{{
-    {37681, {81.6, 88.3, 95.5, 103.3, 111.7, 120.8}},  // from 1 March 2003
-    {37316, {92, 100.5, 109.7, 119.8, 130.9, 142.9}},  // from 1 March 2002
-    {36951, {97.2, 106.7, 117.1, 128.5, 141, 154.7}},  // from 1 March 2001
+    {37681, IssuePeriod::From2003, {81.6, 88.3, 95.5, 103.3, 111.7, 120.8}},
+    {37316, IssuePeriod::From2002, {92, 100.5, 109.7, 119.8, 130.9, 142.9}},
+    {36951, IssuePeriod::From2001, {97.2, 106.7, 117.1, 128.5, 141, 154.7}},
     {-std::numeric_limits<double>::infinity(),
-     {113, 125.8, 140, 155.8, 173.5, 193.1}},  // before 1 March 2001
+     IssuePeriod::Before2001,
+     {113, 125.8, 140, 155.8, 173.5, 193.1}},
 }};
+
+const Schedule& ScheduleFor(double purchaseDate) {
+    for (const Schedule& schedule : kSchedules) {
+        if (purchaseDate >= schedule.firstDay) return schedule;
+    }
+    return kSchedules.back();  // unreachable: the earliest period has no first day
+}
+
+// 1 for a day in January to March, which falls in the financial year that started the calendar
+// year before; 0 for a day in April to December.
+int YearBefore(double month) {
+    return month < 4 ? 1 : 0;
+}
+
+// The one computation of an amount, for Calculate and the schedule alike: the product first,
+// then the division, then the rounding. Not finite when the product exceeds a double.
+double InterestOf(double amt, double purchaseDate, int yearOfLife) {
+    // The denomination enters the product as its 15-digit text reads back.
+    const double amount = std::isfinite(amt) ? Val(Str(amt)) : amt;
+    return Round2(amount * RatePerThousand(purchaseDate, yearOfLife) / 1000);
+}
+
+// No value beyond the last day the dates can carry.
+std::optional<double> Anniversary(double purchaseDate, int yearOfLife) {
+    const int year = static_cast<int>(YearOf(purchaseDate)) + yearOfLife;
+    if (year > 9999) return std::nullopt;
+    const auto month = static_cast<unsigned>(MonthOf(purchaseDate));
+    const auto day = static_cast<unsigned>(DayOf(purchaseDate));
+    const bool noLeapDay = month == 2 && day == 29 && !std::chrono::year{year}.is_leap();
+    return DateSerial(year, month, noLeapDay ? 28 : day);
+}
 
 }  // namespace
 
 int YearOfLife(double yearDiff, double monthOfPurchase) {
     // A purchase in January to March has its anniversary in the calendar year after the
     // financial year's start year, so it is one year further into its life.
-    const int early = monthOfPurchase < 4 ? 1 : 0;
+    const int early = YearBefore(monthOfPurchase);
     if (yearDiff > 6) return 0;
     if (yearDiff > 5) return early ? 0 : 6;
     // A purchase in the start year itself reaches this point only when made before 1 April.
@@ -42,12 +76,11 @@ int YearOfLife(double yearDiff, double monthOfPurchase) {
 }
 
 double RatePerThousand(double purchaseDate, int yearOfLife) {
-    for (const Schedule& schedule : kSchedules) {
-        if (purchaseDate >= schedule.firstDay) {
-            return schedule.perThousand.at(static_cast<std::size_t>(yearOfLife - 1));
-        }
-    }
-    return 0;  // unreachable: the earliest period has no first day
+    return ScheduleFor(purchaseDate).perThousand.at(static_cast<std::size_t>(yearOfLife - 1));
+}
+
+IssuePeriod IssuePeriodOf(double purchaseDate) {
+    return ScheduleFor(purchaseDate).period;
 }
 
 Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_view dtOfPurText,
@@ -68,12 +101,28 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
     const int yearOfLife = YearOfLife(fields.YearDiff, fields.mDtOfPur);
     if (yearOfLife == 0) return Outcome::NoInterest;
 
-    // The denomination enters the product as its 15-digit text reads back.
-    const double amount = std::isfinite(fields.amt) ? Val(Str(fields.amt)) : fields.amt;
-    const double interest = amount * RatePerThousand(purchase, yearOfLife) / 1000;
+    const double interest = InterestOf(fields.amt, purchase, yearOfLife);
     if (!std::isfinite(interest)) return Outcome::TooLarge;
-    fields.TreskInt = Round2(interest);
+    fields.TreskInt = interest;
     return Outcome::Amount;
+}
+
+CertificateSchedule ScheduleOf(std::string_view denominationText, std::string_view dtOfPurText,
+                               std::string_view decimalSeparator, std::string_view groupSeparator) {
+    const double amt = ReadDenomination(denominationText, decimalSeparator, groupSeparator);
+    const double purchase = DateFromText(dtOfPurText);
+    CertificateSchedule schedule{IssuePeriodOf(purchase), {}, 0};
+    double total = 0;
+    for (int n = 1; n <= 6; ++n) {
+        const std::optional<double> anniversary = Anniversary(purchase, n);
+        if (!anniversary) break;
+        const int financialYear =
+            static_cast<int>(YearOf(*anniversary)) - YearBefore(MonthOf(*anniversary));
+        schedule.years.push_back({n, *anniversary, financialYear, InterestOf(amt, purchase, n)});
+        total += schedule.years.back().amount;
+    }
+    schedule.total = Round2(total);
+    return schedule;
 }
 
 }  // namespace tresk

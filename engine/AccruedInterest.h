@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The interest that accrues on one certificate within one financial year (1 April of the start
 // year to 31 March of the next). A certificate lives six years; on each anniversary of its
@@ -36,5 +37,31 @@ int YearOfLife(double yearDiff, double monthOfPurchase);
 // Interest per 1000 of denomination for a year of life (1 to 6), by the issue period of the
 // purchase date.
 double RatePerThousand(double purchaseDate, int yearOfLife);
+
+// The issue periods whose certificates share one rate schedule; each starts on 1 March.
+enum class IssuePeriod { Before2001, From2001, From2002, From2003 };
+IssuePeriod IssuePeriodOf(double purchaseDate);
+
+// One year of a certificate's life and the interest that accrues on its anniversary.
+struct ScheduleYear {
+    int yearOfLife;      // 1 to 6
+    double anniversary;  // a 29 February purchase has it on 28 February in common years
+    int financialYear;   // the start year of the financial year the anniversary falls in
+    double amount;       // as Calculate gives it for that financial year
+};
+
+struct CertificateSchedule {
+    IssuePeriod period;
+    // Six years, fewer only where the calendar ends (year 9999) before the last anniversary.
+    std::vector<ScheduleYear> years;
+    double total;
+};
+
+// The certificate's whole life, read as ComputeAccruedInterest reads its inputs (and throwing
+// as it does for a date that is not one). An amount is infinite only where Calculate finds the
+// denomination too large.
+CertificateSchedule ScheduleOf(std::string_view denominationText, std::string_view dtOfPurText,
+                               std::string_view decimalSeparator = ".",
+                               std::string_view groupSeparator = ",");
 
 }  // namespace tresk
