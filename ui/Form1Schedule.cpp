@@ -35,14 +35,14 @@ QString IssuePeriodText(tresk::IssuePeriod period) {
     return QCoreApplication::translate("Form1", "from 1 March 2003");
 }
 
-// One row of the tooltip's table; the first and last columns hold numbers.
+// One row of the tooltip's table: the year of life centred, the amounts aligned on the right.
 QString HtmlRow(const QStringList& cells, const char* tag, bool marked = false) {
     QString row = marked ? QStringLiteral("<tr bgcolor=\"#f0d890\">") : QStringLiteral("<tr>");
     for (qsizetype i = 0; i < cells.size(); ++i) {
-        const bool number = i == 0 || i == cells.size() - 1;
+        const char* align = i == 0 ? " align=center" : i == cells.size() - 1 ? " align=right" : "";
         const QString text = cells[i].toHtmlEscaped();
         row += QStringLiteral("<%1%2>%3</%1>")
-                   .arg(QLatin1String(tag), number ? QStringLiteral(" align=right") : QString(),
+                   .arg(QLatin1String(tag), QLatin1String(align),
                         marked ? "<b>" + text + "</b>" : text);
     }
     return row + QStringLiteral("</tr>");
@@ -55,7 +55,7 @@ void Form1::showSchedule(const tresk::CertificateSchedule& schedule, int chosenY
     const QStringList header{tr("Year of life"), tr("Anniversary"), tr("Financial Year"),
                              tr("Amount")};
     QStringList lines{header.join(u'\t')};
-    QString html = QStringLiteral("<table cellspacing=0 cellpadding=2>") + HtmlRow(header, "th");
+    QString html = QStringLiteral("<table cellspacing=0 cellpadding=3>") + HtmlRow(header, "th");
     for (const tresk::ScheduleYear& year : schedule.years) {
         const QString anniversary = FromStd(tresk::DateText(year.anniversary));
         const QStringList cells{QString::number(year.yearOfLife), anniversary,
