@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The interest that accrues on one certificate within one financial year (1 April of the start
 // year to 31 March of the next). A certificate lives six years; on each anniversary of its
@@ -28,21 +29,6 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
                                std::string_view decimalSeparator = ".",
                                std::string_view groupSeparator = ",");
 
-// The denomination as people type it in their locale, given its decimal and group separators
-// (UTF-8). Read as Val reads, except that:
-// - digits of any script are read by their value (see DigitValue), in any mix of scripts;
-// - blanks, the Unicode space separators that group digits (U+00A0, U+2007, U+2009, U+202F) and
-//   invisible format characters (bidirectional marks, zero-width spaces and joiners, the byte
-//   order mark) are skipped anywhere;
-// - a group separator is skipped where it separates digit groups as people write them: after a
-//   digit, before two or three digits, the last group before the decimal mark or the end three
-//   ("1,000,000", or groups of two above the thousands: "1,00,000");
-// - the decimal separator is the decimal mark, and a point is one too wherever it is not a valid
-//   group separator ("10.5" in German).
-// Anything else ends the number, as in Val.
-double ReadDenomination(std::string_view text, std::string_view decimalSeparator = ".",
-                        std::string_view groupSeparator = ",");
-
 // Which year of the certificate's life (1 to 6) has its anniversary in the financial year, from
 // the difference of the calendar years of the year's start and of the purchase, and the month of
 // purchase; 0 when none has.
@@ -51,5 +37,31 @@ int YearOfLife(double yearDiff, double monthOfPurchase);
 // Interest per 1000 of denomination for a year of life (1 to 6), by the issue period of the
 // purchase date.
 double RatePerThousand(double purchaseDate, int yearOfLife);
+
+// The issue periods whose certificates share one rate schedule; each starts on 1 March.
+enum class IssuePeriod { Before2001, From2001, From2002, From2003 };
+IssuePeriod IssuePeriodOf(double purchaseDate);
+
+// One year of a certificate's life and the interest that accrues on its anniversary.
+struct ScheduleYear {
+    int yearOfLife;      // 1 to 6
+    double anniversary;  // a 29 February purchase has it on 28 February in common years
+    int financialYear;   // the start year of the financial year the anniversary falls in
+    double amount;       // as Calculate gives it for that financial year
+};
+
+struct CertificateSchedule {
+    IssuePeriod period;
+    // Six years, fewer only where the calendar ends (year 9999) before the last anniversary.
+    std::vector<ScheduleYear> years;
+    double total;
+};
+
+// The certificate's whole life, read as ComputeAccruedInterest reads its inputs (and throwing
+// as it does for a date that is not one). An amount is infinite only where Calculate finds the
+// denomination too large.
+CertificateSchedule ScheduleOf(std::string_view denominationText, std::string_view dtOfPurText,
+                               std::string_view decimalSeparator = ".",
+                               std::string_view groupSeparator = ",");
 
 }  // namespace tresk

@@ -98,6 +98,53 @@ std::string GroupThousands(std::string_view digits, std::string_view separator) 
     return grouped;
 }
 
+bool IsAnyDigit(char32_t c) {  // of any script
+    return DigitValue(c).has_value();
+}
+
+// Characters that carry no meaning inside a typed or pasted number: blanks, the spaces that
+// group digits, and the invisible format characters that text copied from web pages and
+// spreadsheets brings along (Unicode category Cf).
+bool IsSkipped(char32_t c) {
+    switch (c) {
+        case ' ':
+        case '\t':
+        case '\n':
+        case 0x00A0:  // no-break space
+        case 0x2007:  // figure space
+        case 0x2009:  // thin space
+        case 0x202F:  // narrow no-break space
+        case 0x00AD:  // soft hyphen
+        case 0x061C:  // Arabic letter mark
+        case 0x180E:  // Mongolian vowel separator
+        case 0xFEFF:  // byte order mark, zero-width no-break space
+            return true;
+        default:
+            return (c >= 0x200B && c <= 0x200F) ||  // zero-width spaces, joiners, LRM, RLM
+                   (c >= 0x202A && c <= 0x202E) ||  // bidirectional embeddings and overrides
+                   (c >= 0x2060 && c <= 0x2064) ||  // word joiner, invisible operators
+                   (c >= 0x2066 && c <= 0x206F) ||  // bidirectional isolates, deprecated marks
+                   (c >= 0xFFF9 && c <= 0xFFFB) ||  // interlinear annotation
+                   (c >= 0xE0001 && c <= 0xE007F);  // tags
+    }
+}
+
+bool StartsWith(std::u32string_view text, std::size_t at, std::u32string_view part) {
+    return !part.empty() && at <= text.size() && text.substr(at, part.size()) == part;
+}
+
+// Whether a group separator that follows a digit and ends at `next` separates digit groups:
+// two or three digits follow, and three when no further group separator and digit come after.
+bool SeparatesGroup(std::u32string_view text, std::size_t next, std::u32string_view group) {
+    std::size_t digits = 0;
+    while (digits < 4 && next + digits < text.size() && IsAnyDigit(text[next + digits]))
+        ++digits;
+    const std::size_t after = next + digits;
+    const bool moreGroups = StartsWith(text, after, group) && after + group.size() < text.size() &&
+                            IsAnyDigit(text[after + group.size()]);
+    return moreGroups ? digits == 2 || digits == 3 : digits == 3;
+}
+
 }  // namespace
 
 std::optional<int> DigitValue(char32_t c) {
@@ -134,6 +181,44 @@ std::u32string CodePoints(std::string_view text) {
         i += valid ? length : 1;
     }
     return points;
+}
+
+double ReadDenomination(std::string_view text, std::string_view decimalSeparator,
+                        std::string_view groupSeparator) {
+    std::u32string points;
+    for (const char32_t c : CodePoints(text)) {
+        if (!IsSkipped(c)) points += c;
+    }
+    const std::u32string decimal = CodePoints(decimalSeparator);
+    const std::u32string group = CodePoints(groupSeparator);
+
+    // Rewritten into the plain form Val reads; separators count only in the whole part.
+    std::string plain;
+    bool wholePart = true;
+    for (std::size_t i = 0; i < points.size();) {
+        const char32_t c = points[i];
+        if (wholePart && i > 0 && IsAnyDigit(points[i - 1]) && StartsWith(points, i, group) &&
+            SeparatesGroup(points, i + group.size(), group)) {
+            i += group.size();
+            continue;
+        }
+        if (wholePart && (StartsWith(points, i, decimal) || c == '.')) {
+            plain += '.';
+            wholePart = false;
+            i += StartsWith(points, i, decimal) ? decimal.size() : 1;
+            continue;
+        }
+        if (const std::optional<int> digit = DigitValue(c)) {
+            plain += static_cast<char>('0' + *digit);
+        } else if (c < 0x80) {
+            if (c == 'e' || c == 'E') wholePart = false;
+            plain += static_cast<char>(c);
+        } else {
+            break;
+        }
+        ++i;
+    }
+    return Val(plain);
 }
 
 double Val(std::string_view text) {

@@ -44,6 +44,21 @@ std::optional<int> DigitValue(char32_t c);
 // The code points of a UTF-8 text; a malformed byte becomes U+FFFD.
 std::u32string CodePoints(std::string_view text);
 
+// The denomination as people type it in their locale, given its decimal and group separators
+// (UTF-8). Read as Val reads, except that:
+// - digits of any script are read by their value (see DigitValue), in any mix of scripts;
+// - blanks, the Unicode space separators that group digits (U+00A0, U+2007, U+2009, U+202F) and
+//   invisible format characters (bidirectional marks, zero-width spaces and joiners, the byte
+//   order mark) are skipped anywhere;
+// - a group separator is skipped where it separates digit groups as people write them: after a
+//   digit, before two or three digits, the last group before the decimal mark or the end three
+//   ("1,000,000", or groups of two above the thousands: "1,00,000");
+// - the decimal separator is the decimal mark, and a point is one too wherever it is not a valid
+//   group separator ("10.5" in German).
+// Anything else ends the number, as in Val.
+double ReadDenomination(std::string_view text, std::string_view decimalSeparator = ".",
+                        std::string_view groupSeparator = ",");
+
 // A date as a user types it on the calendar, in the date box's own day-first form: "15/06/2019",
 // "1/6/2019" or the eight digits "15062019", in UTF-8 with digits of any script. Only a whole date
 // with a four-digit year counts, so that a half-typed text never names a day the user did not mean.

@@ -220,6 +220,12 @@ void Form1::calculate() {
         case tresk::Outcome::Amount:
             showAmount(FromStd(
                 tresk::Format(fields.TreskInt, kAmountPattern, decimalSeparator, groupSeparator)));
+            showSchedule(tresk::ScheduleOf(denomination, DtOfPur.toStdString(), decimalSeparator,
+                                           groupSeparator),
+                         static_cast<int>(tresk::Val(FyS.toStdString())), [&](double amount) {
+                             return FromStd(tresk::Format(amount, kAmountPattern, decimalSeparator,
+                                                          groupSeparator));
+                         });
             Announce(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
             break;
     }
@@ -247,4 +253,5 @@ void Form1::showAmount(const QString& text) {
     // An amount wider than the box shows its leading digits.
     cmdDate[0]->setCursorPosition(0);
     mnuCopy->setEnabled(!text.isEmpty());
+    hideSchedule();  // an amount that has a schedule shows it after this
 }

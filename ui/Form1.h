@@ -63,6 +63,7 @@ class Form1 : public QWidget {
     void cmdDate_GotFocus(std::int16_t Index);
     void cmdCalc_Click();
     void mnuCopy_Click();
+    void mnuCopySchedule_Click();
 
     void settleYearListText();
     int typedYearEntry() const;
@@ -71,6 +72,11 @@ class Form1 : public QWidget {
     void showNotice(const QString& text);
     void calculate();
     void showAmount(const QString& text);
+
+    // Form1Schedule.cpp
+    void showSchedule(const tresk::CertificateSchedule& schedule, int chosenYear,
+                      const std::function<QString(double)>& amountText);
+    void hideSchedule();
 
     // What a shown result was computed from: the year (as its entry writes it, when the list's
     // text names one), the denomination's text and the date of purchase.
@@ -99,6 +105,7 @@ class Form1 : public QWidget {
     QPushButton* cmdCalc = nullptr;
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
     QAction* mnuCopy = nullptr;      // copies the result box's text
+    QAction* mnuCopySchedule = nullptr;
 
     std::function<double()> today;
     std::int16_t ctr = 0;
@@ -108,6 +115,7 @@ class Form1 : public QWidget {
     tresk::InterestFields fields;
     // None while the result box shows nothing, or while Calculate runs.
     std::optional<Inputs> resultInputs;
+    QString scheduleTable;  // what Copy Schedule copies: tab-separated, one line per row
 
     // A click that focuses the denomination box puts the cursor at the click after the
     // focus-in; the release then selects the whole denomination again.

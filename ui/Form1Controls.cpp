@@ -169,6 +169,7 @@ void Form1::createControls() {
     mnuCopy->setShortcut(QKeySequence::Copy);
     mnuCopy->setEnabled(false);
     addAction(mnuCopy);
+    mnuCopySchedule = new QAction(tr("Copy Schedule"), this);
 }
 
 void Form1::setTabOrder() {
@@ -189,6 +190,7 @@ void Form1::connectHandlers() {
     connect(Calendar1, &QCalendarWidget::clicked, this, &Form1::Calendar1_Click);
     connect(Calendar1, &QCalendarWidget::activated, this, &Form1::Calendar1_Click);
     connect(mnuCopy, &QAction::triggered, this, &Form1::mnuCopy_Click);
+    connect(mnuCopySchedule, &QAction::triggered, this, &Form1::mnuCopySchedule_Click);
 
     // Clicks are seen on the native window, before Qt hands the focus to the clicked control;
     // focus changes and keys on the controls themselves.

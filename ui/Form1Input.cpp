@@ -95,6 +95,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu->setObjectName(QStringLiteral("mnuResult"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(mnuCopy);
+    menu->addAction(mnuCopySchedule);
     menu->popup(byKeyboard ? mapToGlobal(result.bottomLeft()) : event->globalPos());
     // Opened from the keyboard, a menu stands on its first item, so readers have one to speak.
     if (byKeyboard) menu->setActiveAction(mnuCopy);

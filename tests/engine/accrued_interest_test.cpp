@@ -33,14 +33,35 @@ struct Case {
     int y, m, d;  // date of purchase
     int startYear;
     Outcome outcome;
-    double interest;  // TreskInt when the outcome is Amount
+    double interest;   // TreskInt when the outcome is Amount
+    double total = 0;  // of the certificate's schedule; 0: not checked
 };
+
+int AnniversaryInYear(year_month_day purchase, int startYear, sys_days* on = nullptr);
+
+// The purchase's schedule: six years in order, each in the financial year of its anniversary
+// with Calculate's amount there. Calculate finds none in any other year (see
+// AgreesWithCountingAnniversaries).
+void ExpectSchedule(const Case& c) {
+    const CertificateSchedule schedule = ScheduleOf(c.denomination, Day(c.y, c.m, c.d));
+    EXPECT_EQ(schedule.years.size(), 6u) << c.name;
+    EXPECT_TRUE(c.total == 0 || schedule.total == c.total) << c.name << " " << schedule.total;
+    for (const ScheduleYear& row : schedule.years) {
+        const Result run = Compute(c.denomination, Day(c.y, c.m, c.d), row.financialYear);
+        sys_days on{};
+        EXPECT_EQ(AnniversaryInYear(year{c.y} / c.m / c.d, row.financialYear, &on), row.yearOfLife);
+        EXPECT_EQ(row.yearOfLife, &row - schedule.years.data() + 1) << c.name;
+        EXPECT_EQ(row.anniversary, (on - sys_days{year{1899} / December / 30}).count()) << c.name;
+        EXPECT_EQ(row.amount, run.fields.TreskInt) << c.name << " " << row.financialYear;
+    }
+}
 
 void ExpectCases(const Case* begin, const Case* end) {
     for (const Case* c = begin; c != end; ++c) {
         const Result run = Compute(c->denomination, Day(c->y, c->m, c->d), c->startYear);
         EXPECT_EQ(run.outcome, c->outcome) << c->name;
         EXPECT_EQ(run.fields.TreskInt, c->outcome == Outcome::Amount ? c->interest : 0) << c->name;
+        ExpectSchedule(*c);
     }
 }
 
@@ -61,6 +82,8 @@ TEST(AccruedInterest, WorkedExamples) {
         {"exact half 14.125 to even", "125", 2000, 2, 1, 2000, Outcome::Amount, 14.12},
         {"exact half 23.875 to even", "250", 2018, 2, 10, 2020, Outcome::Amount, 23.88},
         {"Devanagari digits", "\u0967\u0966\u0966\u0966", 2018, 6, 15, 2020, Outcome::Amount, 88.3},
+        {"29 February, in common years on the 28th", "1000", 2000, 2, 29, 2003, Outcome::Amount,
+         155.8, 901.2},
     };
     ExpectCases(std::begin(cases), std::end(cases));
 }
@@ -68,12 +91,12 @@ TEST(AccruedInterest, WorkedExamples) {
 TEST(AccruedInterest, ScheduleBoundariesBelongToTheLaterPeriod) {
     // Year 1 of life: the start year is the year of a January to March purchase.
     const Case cases[] = {
-        {"28 Feb 2001", "1000", 2001, 2, 28, 2001, Outcome::Amount, 113},
-        {"1 Mar 2001", "1000", 2001, 3, 1, 2001, Outcome::Amount, 97.2},
-        {"28 Feb 2002", "1000", 2002, 2, 28, 2002, Outcome::Amount, 97.2},
-        {"1 Mar 2002", "1000", 2002, 3, 1, 2002, Outcome::Amount, 92},
-        {"28 Feb 2003", "1000", 2003, 2, 28, 2003, Outcome::Amount, 92},
-        {"1 Mar 2003", "1000", 2003, 3, 1, 2003, Outcome::Amount, 81.6},
+        {"28 Feb 2001", "1000", 2001, 2, 28, 2001, Outcome::Amount, 113, 901.2},
+        {"1 Mar 2001", "1000", 2001, 3, 1, 2001, Outcome::Amount, 97.2, 745.2},
+        {"28 Feb 2002", "1000", 2002, 2, 28, 2002, Outcome::Amount, 97.2, 745.2},
+        {"1 Mar 2002", "1000", 2002, 3, 1, 2002, Outcome::Amount, 92, 695.8},
+        {"28 Feb 2003", "1000", 2003, 2, 28, 2003, Outcome::Amount, 92, 695.8},
+        {"1 Mar 2003", "1000", 2003, 3, 1, 2003, Outcome::Amount, 81.6, 601.2},
     };
     ExpectCases(std::begin(cases), std::end(cases));
 }
@@ -268,7 +291,7 @@ TEST(AccruedInterest, EveryYearTheListCanHoldComputes) {
 
 // The year of life found a second way: count the anniversaries of the purchase that fall
 // between 1 April of the start year and 31 March of the next.
-int AnniversaryInYear(year_month_day purchase, int startYear) {
+int AnniversaryInYear(year_month_day purchase, int startYear, sys_days* on) {
     const sys_days first{year{startYear} / April / 1};
     const sys_days final{year{startYear + 1} / March / 31};
     int found = 0;
@@ -280,6 +303,7 @@ int AnniversaryInYear(year_month_day purchase, int startYear) {
         if (day >= first && day <= final) {
             EXPECT_EQ(found, 0) << "two anniversaries in one financial year";
             found = n;
+            if (on != nullptr) *on = day;
         }
     }
     return found;

@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 
@@ -417,6 +419,40 @@ TEST_F(BehaviourTest, TheResultCanBeCopied) {
     EXPECT_FALSE(menu->actions().value(0)->isEnabled());
     menu->close();
     notices();
+}
+
+TEST_F(BehaviourTest, TheAmountExplainsItselfUntilItGoes) {
+    newWindow([] { return tresk::DateSerial(2026, 5, 1); });
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(result());
+    chooseYear(2026);
+    typeDenomination("1000");
+    pickDate(QDate(2024, 6, 15));
+    clickCalculate();
+    QTest::mouseMove(window.get(), result()->geometry().center());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); })) << "the box is disabled";
+    EXPECT_TRUE(result()->toolTip().contains("<b>2026\u20132027</b>")) << "the year is marked";
+    EXPECT_EQ(reader->text(QAccessible::Description),
+              "Year 2 of the certificate's life, anniversary on 15/06/2026, rates of "
+              "certificates bought from 1 March 2003");
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, result()->geometry().center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* copySchedule = menu != nullptr ? menu->actions().value(1) : nullptr;
+    ASSERT_TRUE(copySchedule != nullptr && copySchedule->text() == "Copy Schedule");
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copySchedule).center());
+    const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
+    EXPECT_EQ(copied.value(0), "Year of life\tAnniversary\tFinancial Year\tAmount");
+    EXPECT_EQ(copied.value(2), "2\t15/06/2026\t2026\u20132027\t88.30");
+    EXPECT_EQ(copied.value(7), "Total\t\t\t601.20");
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"an input changed", [this] { typeDenomination("100"); }},
+        {"a notice", [this] { pickDate(QDate(2020, 1, 5)), clickCalculate(), notices(); }},
+    };
+    for (const auto& [name, change] : rows) {
+        clickCalculate();
+        change();
+        EXPECT_EQ(result()->toolTip() + reader->text(QAccessible::Description), "") << name;
+        EXPECT_FALSE(copySchedule->isEnabled()) << name;
+    }
 }
 
 TEST_F(BehaviourTest, ResultIsEmptiedWhenAnInputChanges) {
