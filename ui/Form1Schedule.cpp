@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPalette>
 #include <QStringList>
+#include <QToolTip>
 
 #include "Form1.h"
 
@@ -36,14 +38,22 @@ QString IssuePeriodText(tresk::IssuePeriod period) {
 }
 
 // One row of the tooltip's table: the year of life centred, the amounts aligned on the right.
+// The chosen year is marked in the tooltip palette's own selection colours, readable in light and
+// dark themes alike.
 QString HtmlRow(const QStringList& cells, const char* tag, bool marked = false) {
-    QString row = marked ? QStringLiteral("<tr bgcolor=\"#f0d890\">") : QStringLiteral("<tr>");
+    const QPalette palette = QToolTip::palette();
+    QString row =
+        marked
+            ? QStringLiteral("<tr bgcolor=\"%1\">").arg(palette.color(QPalette::Highlight).name())
+            : QStringLiteral("<tr>");
     for (qsizetype i = 0; i < cells.size(); ++i) {
         const char* align = i == 0 ? " align=center" : i == cells.size() - 1 ? " align=right" : "";
-        const QString text = cells[i].toHtmlEscaped();
-        row += QStringLiteral("<%1%2>%3</%1>")
-                   .arg(QLatin1String(tag), QLatin1String(align),
-                        marked ? "<b>" + text + "</b>" : text);
+        QString text = cells[i].toHtmlEscaped();
+        if (marked) {
+            text = QStringLiteral("<font color=\"%1\"><b>%2</b></font>")
+                       .arg(palette.color(QPalette::HighlightedText).name(), text);
+        }
+        row += QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(tag), QLatin1String(align), text);
     }
     return row + QStringLiteral("</tr>");
 }
