@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPolygonF>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableView>
@@ -46,7 +47,19 @@ constexpr Substitution kSubstitutions[] = {
     {"Arial Narrow", "Nimbus Sans Narrow"},
 };
 
+// One small face per script, named here rather than left to the font configuration's choice:
+// the Lohit faces for the Indic scripts, Nafees Web Naskh for Urdu (a Nastaliq face is too tall
+// for the window's rows). Each comes from a Debian package of its own.
+constexpr const char* kScriptFaces[] = {
+    "Lohit Devanagari", "Lohit Bengali",   "Lohit Telugu",   "Lohit Tamil", "Lohit Gujarati",
+    "Lohit Kannada",    "Lohit Malayalam", "Lohit Gurmukhi", "Lohit Odia",  "Nafees",
+};
+
 #ifdef Q_OS_WIN
+// Nirmala UI draws every Indic script of Windows since 8.1, Segoe UI the Arabic of Urdu; the free
+// faces follow for wine and for older machines.
+constexpr const char* kWindowsScriptFaces[] = {"Nirmala UI", "Segoe UI"};
+
 // Windows has the window's faces, but MS Sans Serif is a bitmap face there, in a few sizes
 // only: its outline twin scales with the screen. Bookman and Arial Narrow come with Office,
 // so a machine may lack them, and wine has none of them; the free faces then stand in.
@@ -118,8 +131,20 @@ QString InstalledFace(const QString& face) {
     return Substitute(face, kSubstitutions);
 }
 
+QStringList ScriptFaces() {
+    QStringList faces;
+#ifdef Q_OS_WIN
+    for (const char* face : kWindowsScriptFaces)
+        faces << QString::fromLatin1(face);
+#endif
+    for (const char* face : kScriptFaces)
+        faces << QString::fromLatin1(face);
+    return faces;
+}
+
 QFont WindowFont(const QString& face, double points, int weight) {
     QFont font(InstalledFace(face));
+    font.setFamilies(font.families() + ScriptFaces());
     font.setPointSizeF(points);
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
