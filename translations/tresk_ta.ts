@@ -64,11 +64,11 @@
         </message>
         <message>
             <source>Enter Denomination</source>
-            <translation>முக மதிப்பு உள்ளிடுக</translation>
+            <translation>முக மதிப்பு</translation>
         </message>
         <message>
             <source>Enter Date of purchase </source>
-            <translation>வாங்கிய தேதி உள்ளிடுக </translation>
+            <translation>வாங்கிய தேதி </translation>
         </message>
         <message>
             <source>Accrued Interest</source>
@@ -76,7 +76,7 @@
         </message>
         <message>
             <source>Developed by -</source>
-            <translation>உருவாக்கியவர் -</translation>
+            <translation>உருவாக்கம் -</translation>
         </message>
         <message>
             <source>Financial Year</source>

@@ -62,6 +62,7 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     if (red) PaintCaptionRed(label);
+    CentreCaptionInk(label);
     return label;
 }
 

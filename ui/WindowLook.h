@@ -29,6 +29,10 @@ QFont DefaultFont();
 QFont Bold825();
 QFont Bold975();
 
+// The marks of some scripts reach far above or below the line that a label centres, and out of
+// a label as low as the window's: such a caption has its ink centred instead.
+void CentreCaptionInk(QLabel* label);
+
 QPalette WindowPalette();
 void PaintCaptionRed(QLabel* label);
 QIcon WindowIcon();
