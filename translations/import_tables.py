@@ -59,4 +59,5 @@ for language, translated in translations.items():
     ET.indent(ts, space="    ")
     with open(here / f"tresk_{language}.ts", "w", encoding="utf-8") as out:
         out.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
-        out.write(ET.tostring(ts, encoding="unicode") + "\n")
+        # Contexts at the margin, as lupdate writes them.
+        out.write(ET.tostring(ts, encoding="unicode").replace("\n    ", "\n") + "\n")
