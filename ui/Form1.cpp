@@ -21,15 +21,17 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Tresk Interest Calculator");
-const QString kChooseYear = QStringLiteral("Pls. Select a year from the Drop Down List");
-const QString kNotConsidered = QStringLiteral(
-    "Accrued Interest of Tresk will not be considered for the specified Financial Year");
-const QString kNoInterest = QStringLiteral("No Interest for this year");
-const QString kTooLarge = QStringLiteral("Denomination is too large to calculate");
-const QString kYearOutOfRange =
-    QStringLiteral("Pls. Select a Financial Year from 1 to 9999 from the Drop Down List");
-const QString kNotCalculated = QStringLiteral("The interest could not be calculated");
+const char* const kTitle = QT_TRANSLATE_NOOP("Form1", "Tresk Interest Calculator");
+const char* const kChooseYear =
+    QT_TRANSLATE_NOOP("Form1", "Pls. Select a year from the Drop Down List");
+const char* const kNotConsidered = QT_TRANSLATE_NOOP(
+    "Form1", "Accrued Interest of Tresk will not be considered for the specified Financial Year");
+const char* const kNoInterest = QT_TRANSLATE_NOOP("Form1", "No Interest for this year");
+const char* const kTooLarge = QT_TRANSLATE_NOOP("Form1", "Denomination is too large to calculate");
+const char* const kYearOutOfRange = QT_TRANSLATE_NOOP(
+    "Form1", "Pls. Select a Financial Year from 1 to 9999 from the Drop Down List");
+const char* const kNotCalculated =
+    QT_TRANSLATE_NOOP("Form1", "The interest could not be calculated");
 const char* const kAmountPattern = "##,##0.00";
 
 QString FromStd(const std::string& text) {
@@ -42,7 +44,7 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     : QWidget(parent), today(std::move(today)) {
     InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     // The frame offers no maximise button, but the window takes any size a window manager or
     // compositor gives it (a Wayland compositor's maximised size must be obeyed to the pixel);
     // the layout stays where it is and the surface fills the rest.
@@ -62,8 +64,8 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     Form_Load();
 }
 
-void Form1::showNotice(const QString& text) {
-    NoticeBox notice(kTitle, text, this);
+void Form1::showNotice(const char* text) {
+    NoticeBox notice(tr(kTitle), tr(text), this);
     notice.exec();
     // Without a window manager nothing hands the activation back when the notice closes.
     activateWindow();

@@ -69,7 +69,7 @@ class Form1 : public QWidget {
     int typedYearEntry() const;
     bool chooseTypedYear();
     void hideCalendar(QWidget* nextFocus);
-    void showNotice(const QString& text);
+    void showNotice(const char* text);  // its English text, translated as it is shown
     void calculate();
     void showAmount(const QString& text);
 

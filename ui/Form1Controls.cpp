@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QWindow>
 
@@ -61,6 +62,7 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     if (red) PaintCaptionRed(label);
+    CentreCaptionInk(label);
     return label;
 }
 
@@ -73,34 +75,35 @@ void Form1::createControls() {
     // Created from the bottom of the stacking order up, so that later controls lie above.
     const QFont bold825 = Bold825();
     const QFont bold975 = Bold975();
-    Label[1] =
-        Caption(this, "Label1", "Enter Denomination", Twips(480, 960, 1815, 255), bold825, false);
-    Label[2] = Caption(this, "Label2", "Enter Date of purchase ", Twips(120, 1560, 2175, 255),
+    Label[1] = Caption(this, "Label1", tr("Enter Denomination"), Twips(480, 960, 1815, 255),
                        bold825, false);
-    Label[3] =
-        Caption(this, "Label3", "Accrued Interest", Twips(480, 2880, 1815, 255), bold975, false);
+    Label[2] = Caption(this, "Label2", tr("Enter Date of purchase "), Twips(120, 1560, 2175, 255),
+                       bold825, false);
+    Label[3] = Caption(this, "Label3", tr("Accrued Interest"), Twips(480, 2880, 1815, 255), bold975,
+                       false);
     Label[4] =
-        Caption(this, "Label4", "Developed by -", Twips(360, 3480, 1815, 255), bold975, true);
+        Caption(this, "Label4", tr("Developed by -"), Twips(360, 3480, 1815, 255), bold975, true);
     Label[5] = Caption(this, "Label5", "Corvane", Twips(2040, 3720, 2415, 255), bold975, true);
-    Label[6] = Caption(this, "Label6", "Financial Year", Twips(840, 480, 1455, 255), bold825, true);
-    Label[7] = Caption(this, "Label7", "\"YYYY\"", Twips(2520, 240, 735, 255), bold825, false);
-    Label[8] = Caption(this, "Label8", "\"YYYY\"", Twips(3480, 240, 735, 255), bold825, false);
+    Label[6] =
+        Caption(this, "Label6", tr("Financial Year"), Twips(840, 480, 1455, 255), bold825, true);
+    Label[7] = Caption(this, "Label7", tr("\"YYYY\""), Twips(2520, 240, 735, 255), bold825, false);
+    Label[8] = Caption(this, "Label8", tr("\"YYYY\""), Twips(3480, 240, 735, 255), bold825, false);
 
     cmdAmt[0] = TextBox(this, "cmdAmt(0)", Twips(2400, 960, 1455, 315));
-    cmdAmt[0]->setAccessibleName(QStringLiteral("Enter Denomination"));
+    cmdAmt[0]->setAccessibleName(Label[1]->text());
 
     cmdDate[1] = TextBox(this, "cmdDate(1)", Twips(2400, 1560, 495, 315));
-    cmdCalc = Button(this, "cmdCalc", "Calculate", Twips(1680, 2160, 1335, 375));
+    cmdCalc = Button(this, "cmdCalc", tr("Calculate"), Twips(1680, 2160, 1335, 375));
 
     cmdDate[0] = TextBox(this, "cmdDate(0)", Twips(2640, 2880, 1455, 315));
     cmdDate[0]->setFont(bold825);
     cmdDate[0]->setEnabled(false);
-    cmdDate[0]->setAccessibleName(QStringLiteral("Accrued Interest"));
+    cmdDate[0]->setAccessibleName(Label[3]->text());
 
     cmdAmt[2] = TextBox(this, "cmdAmt(2)", Twips(3480, 480, 855, 315));
     cmdAmt[2]->setFont(bold825);
     cmdAmt[2]->setEnabled(false);
-    cmdAmt[2]->setAccessibleName(QStringLiteral("Financial Year ends"));
+    cmdAmt[2]->setAccessibleName(tr("Financial Year ends"));
 
     cmdDate[2] = TextBox(this, "cmdDate(2)", Twips(3000, 1560, 495, 315));
     cmdDate[3] = TextBox(this, "cmdDate(3)", Twips(3600, 1560, 150, 315));
@@ -121,18 +124,18 @@ void Form1::createControls() {
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
     Combo1->lineEdit()->setMaxLength(kMaxTextLength);
     // The list's own text takes the focus, so a reader names it after the caption as well.
-    Combo1->setAccessibleName(QStringLiteral("Financial Year"));
+    Combo1->setAccessibleName(Label[6]->text());
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
 
     txtDate = TextBox(this, "txtDate", Twips(2400, 1560, 1335, 285));
     txtDate->setFont(bold825);
     txtDate->setEnabled(false);
-    txtDate->setAccessibleName(QStringLiteral("Enter Date of purchase"));
+    txtDate->setAccessibleName(Label[2]->text().trimmed());
 
     cmDate = Button(this, "cmDate", "|||||", Twips(3720, 1560, 375, 300));
     cmDate->setFont(bold825);
-    cmDate->setAccessibleName(QStringLiteral("Choose date of purchase"));
-    cmDate->setToolTip(QStringLiteral("Open the calendar to pick the date of purchase"));
+    cmDate->setAccessibleName(tr("Choose date of purchase"));
+    cmDate->setToolTip(tr("Open the calendar to pick the date of purchase"));
 
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
@@ -146,7 +149,7 @@ void Form1::createControls() {
     Calendar1->setSelectedDate(QDate(2007, 4, 11));
     // Typed dates are read in the date box's own form instead of Qt's inline editor.
     Calendar1->setDateEditEnabled(false);
-    Calendar1->setAccessibleName(QStringLiteral("Date of purchase calendar"));
+    Calendar1->setAccessibleName(tr("Date of purchase calendar"));
     Calendar1Grid = DayGridOf(Calendar1);
     ApplyCalendarLook(Calendar1);
     Calendar1->hide();
@@ -165,11 +168,17 @@ void Form1::createControls() {
 
     // The result box is disabled, so its Copy lives on the window: in the box's menu, and on
     // Ctrl+C wherever the focused control has no text of its own to copy.
-    mnuCopy = new QAction(QStringLiteral("Copy"), this);
+    mnuCopy = new QAction(tr("Copy"), this);
     mnuCopy->setShortcut(QKeySequence::Copy);
     mnuCopy->setEnabled(false);
     addAction(mnuCopy);
     mnuCopySchedule = new QAction(tr("Copy Schedule"), this);
+
+    // Qt mirrors what layouts place, not fixed places: a right-to-left window mirrors its own.
+    if (isRightToLeft()) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            control->setGeometry(QStyle::visualRect(Qt::RightToLeft, rect(), control->geometry()));
+    }
 }
 
 void Form1::setTabOrder() {
@@ -211,8 +220,12 @@ void Form1::connectHandlers() {
 void Form1::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
+    const auto point = [this](int x, int y) {
+        const QPoint logical = TwipsPoint(x, y);
+        return isRightToLeft() ? QPoint(minimumWidth() - logical.x(), logical.y()) : logical;
+    };
     painter.setPen(QPen(kRed, 2));
-    painter.drawLine(TwipsPoint(0, 3360), TwipsPoint(4920, 3360));  // Line1
+    painter.drawLine(point(0, 3360), point(4920, 3360));  // Line1
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(TwipsPoint(3240, 600), TwipsPoint(3480, 600));  // Line2
+    painter.drawLine(point(3240, 600), point(3480, 600));  // Line2
 }

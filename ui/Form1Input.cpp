@@ -96,7 +96,11 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(mnuCopy);
     menu->addAction(mnuCopySchedule);
-    menu->popup(byKeyboard ? mapToGlobal(result.bottomLeft()) : event->globalPos());
+    // From the keyboard the menu hangs from the box's leading edge.
+    const QPoint edge = isRightToLeft()
+                            ? result.bottomRight() - QPoint(menu->sizeHint().width() - 1, 0)
+                            : result.bottomLeft();
+    menu->popup(byKeyboard ? mapToGlobal(edge) : event->globalPos());
     // Opened from the keyboard, a menu stands on its first item, so readers have one to speak.
     if (byKeyboard) menu->setActiveAction(mnuCopy);
 }

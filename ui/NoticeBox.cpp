@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QTextLayout>
 #include <QTextOption>
@@ -46,6 +47,10 @@ bool OnWayland() {
 NoticeBox::NoticeBox(const QString& title, const QString& text, QWidget* parent)
     : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent) {
     setWindowModality(Qt::ApplicationModal);
+    // Qt translates its button texts into few of the window's languages. The English text stays
+    // the platform's own, mnemonic and all.
+    if (const QString ok = tr("OK"); ok != QLatin1String("OK"))
+        button(QMessageBox::Ok)->setText(ok);
     // A message box is only as wide as its text, which cuts a long title in the title bar.
     QFont titleFont = font();
     titleFont.setBold(true);

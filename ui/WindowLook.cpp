@@ -7,12 +7,14 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableView>
@@ -20,6 +22,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <span>
 
 #include "CalendarParts.h"
@@ -46,7 +49,21 @@ constexpr Substitution kSubstitutions[] = {
     {"Arial Narrow", "Nimbus Sans Narrow"},
 };
 
+// One face per script, named here rather than left to the font configuration's choice: Noto's UI
+// faces, drawn to fit the height of a control's line, with bold weights of their own. A Nastaliq
+// face is too tall for the window's rows, so Urdu is written in Naskh.
+constexpr const char* kScriptFaces[] = {
+    "Noto Sans Devanagari UI", "Noto Sans Bengali UI",  "Noto Sans Telugu UI",
+    "Noto Sans Tamil UI",      "Noto Sans Gujarati UI", "Noto Sans Kannada UI",
+    "Noto Sans Malayalam UI",  "Noto Sans Gurmukhi UI", "Noto Sans Oriya UI",
+    "Noto Naskh Arabic UI",
+};
+
 #ifdef Q_OS_WIN
+// Nirmala UI draws every Indic script of Windows since 8.1, Segoe UI the Arabic of Urdu; the free
+// faces follow for wine and for older machines.
+constexpr const char* kWindowsScriptFaces[] = {"Nirmala UI", "Segoe UI"};
+
 // Windows has the window's faces, but MS Sans Serif is a bitmap face there, in a few sizes
 // only: its outline twin scales with the screen. Bookman and Arial Narrow come with Office,
 // so a machine may lack them, and wine has none of them; the free faces then stand in.
@@ -118,8 +135,20 @@ QString InstalledFace(const QString& face) {
     return Substitute(face, kSubstitutions);
 }
 
+QStringList ScriptFaces() {
+    QStringList faces;
+#ifdef Q_OS_WIN
+    for (const char* face : kWindowsScriptFaces)
+        faces << QString::fromLatin1(face);
+#endif
+    for (const char* face : kScriptFaces)
+        faces << QString::fromLatin1(face);
+    return faces;
+}
+
 QFont WindowFont(const QString& face, double points, int weight) {
     QFont font(InstalledFace(face));
+    font.setFamilies(font.families() + ScriptFaces());
     font.setPointSizeF(points);
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
@@ -138,6 +167,30 @@ QFont Bold975() {
 // The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette.
 // Qt's light scheme is built here rather than taken from a style: under a platform theme a
 // style's standard palette is the desktop's own.
+void CentreCaptionInk(QLabel* label) {
+    // Drawn as the label draws it, unclipped, with room above and below.
+    constexpr int kRoom = 40;
+    QImage image(label->width(), label->height() + 2 * kRoom, QImage::Format_Alpha8);
+    image.fill(0);
+    QPainter painter(&image);
+    painter.setFont(label->font());
+    painter.drawText(QRect(QPoint(0, kRoom), label->size()), label->alignment() | Qt::TextDontClip,
+                     label->text());
+    painter.end();
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        if (std::all_of(row, row + image.width(), [](uchar alpha) { return alpha == 0; })) continue;
+        if (top < 0) top = y - kRoom;
+        bottom = y - kRoom;
+    }
+    if (top >= 0 && bottom < label->height()) return;
+    // Margins move the centred line by half their difference.
+    const int shift = (label->height() - (bottom - top + 1)) / 2 - top;
+    label->setContentsMargins(0, std::max(0, 2 * shift), 0, std::max(0, -2 * shift));
+}
+
 QPalette WindowPalette() {
     QPalette palette(QColor(239, 239, 239), kLavender);  // buttons, surface
     palette.setColor(QPalette::Highlight, QColor(48, 140, 198));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
 
 class QCalendarWidget;
 class QFont;
@@ -20,10 +21,17 @@ inline const QColor kRed{255, 0, 0};
 // The window was laid out with faces of another platform. Each maps to the nearest face
 // installed here, at the same point size and weight, through one substitution table.
 QString InstalledFace(const QString& face);
+// The faces that draw the scripts of the translations, in the order they are tried for a letter
+// that the window's own face lacks.
+QStringList ScriptFaces();
 QFont WindowFont(const QString& face, double points, int weight);
 QFont DefaultFont();
 QFont Bold825();
 QFont Bold975();
+
+// The marks of some scripts reach far above or below the line that a label centres, and out of
+// a label as low as the window's: such a caption has its ink centred instead.
+void CentreCaptionInk(QLabel* label);
 
 QPalette WindowPalette();
 void PaintCaptionRed(QLabel* label);

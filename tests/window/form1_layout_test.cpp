@@ -2,13 +2,16 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionViewItem>
@@ -26,7 +29,9 @@
 #include "CalendarParts.h"
 #include "Conversions.h"
 #include "NoticeBox.h"
+#include "Translation.h"
 #include "WindowLook.h"
+#include "notice_watchdog.h"
 #include "window_test.h"
 
 namespace {
@@ -92,6 +97,22 @@ QStringList WrappedLines(const QLabel* label, int width) {
     }
     layout.endLayout();
     return lines;
+}
+
+// Where the ink of a caption falls, unclipped, in its control's coordinates.
+QRect InkOf(const QWidget* control, const QString& caption, int alignment) {
+    QImage image(control->size() + QSize(80, 80), QImage::Format_Alpha8);
+    image.fill(0);
+    QPainter painter(&image);
+    painter.setFont(control->font());
+    painter.drawText(control->contentsRect().translated(40, 40), alignment | Qt::TextDontClip,
+                     caption);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            if (image.constScanLine(y)[x] != 0) ink |= QRect(x - 40, y - 40, 1, 1);
+    }
+    return ink;
 }
 
 // Where the controls stand and how they are drawn: these run again at 1.5 and 2 times the scale.
@@ -283,6 +304,57 @@ TEST_F(LayoutTest, DayNamesShowWholeInEveryLanguage) {
         if (row.distinct) {
             EXPECT_EQ(names.removeDuplicates(), 0) << "each day is told apart";
         }
+    }
+}
+
+using LanguageTest = WindowTest;
+
+TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
+    const auto english = qScopeGuard([] { UseLanguage(QLocale::c()); });
+    for (const char* lang : {"hi", "bn", "mr", "te", "ta", "gu", "ur", "kn", "ml", "pa", "or"}) {
+        SCOPED_TRACE(lang);
+        const QLocale locale(lang);
+        const QChar::Script script = locale.nativeLanguageName().at(0).script();
+        const bool mirrored = locale.textDirection() == Qt::RightToLeft;
+        const auto inScript = [script](const QString& text) {
+            return std::ranges::any_of(text, [&](QChar c) { return c.script() == script; });
+        };
+        ASSERT_EQ(UseLanguage(locale), lang);
+        newWindow();
+        for (const ControlRow& row : kControls) {
+            SCOPED_TRACE(row.name);
+            QWidget* widget = control(row.name);
+            EXPECT_EQ(widget->x(), mirrored ? 331 - (row.left + row.width) / 15 : row.left / 15);
+            const QString caption = CaptionOf(widget);
+            if (caption.isEmpty()) continue;
+            const bool word = QChar(row.caption[0]).isLetter() && caption != "Corvane";
+            EXPECT_TRUE(word ? inScript(caption) : caption == row.caption);
+            const auto* label = qobject_cast<QLabel*>(widget);
+            const int alignment =
+                label ? QStyle::visualAlignment(widget->layoutDirection(), label->alignment())
+                      : int(Qt::AlignCenter);
+            EXPECT_EQ(bool(alignment & Qt::AlignRight), label && mirrored);
+            const QRect room = label ? widget->rect().adjusted(-1, 0, 1, 0)
+                                     : widget->rect().adjusted(2, 2, -2, -2);
+            EXPECT_TRUE(room.contains(InkOf(widget, caption, alignment)));
+            QTextLayout layout(caption, widget->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())  // no empty box, no face by chance
+                EXPECT_TRUE(!run.glyphIndexes().contains(0) &&
+                            widget->font().families().contains(run.rawFont().familyName()));
+        }
+        chooseYear(currentYear());
+        typeDenomination("1000");
+        clickCalculate();
+        const Notice notice = NoticeWatchdog::instance().take().at(0);
+        const QString ok = NoticeBox({}, {}, window.get()).button(QMessageBox::Ok)->text();
+        EXPECT_TRUE(inScript(notice.title) && inScript(notice.text) && inScript(ok));
+        pickDate(QDate(currentYear() - 2, 6, 15));
+        clickCalculate();
+        EXPECT_EQ(box("cmdDate(0)")->text(), "88.30");
+        EXPECT_TRUE(inScript(button("cmDate")->accessibleName()));
     }
 }
 

@@ -40,11 +40,13 @@ void NameNavigation(QCalendarWidget* calendar) {
         auto* button = qobject_cast<QToolButton*>(PartOf(calendar, part));
         return button != nullptr ? button->text() : QString();
     };
-    name(CalendarPart::PreviousMonth, QStringLiteral("Previous month"));
-    name(CalendarPart::NextMonth, QStringLiteral("Next month"));
-    name(CalendarPart::MonthButton, QStringLiteral("Month ") + shown(CalendarPart::MonthButton));
-    name(CalendarPart::YearButton, QStringLiteral("Year ") + shown(CalendarPart::YearButton));
-    name(CalendarPart::YearEdit, QStringLiteral("Year"));
+    name(CalendarPart::PreviousMonth, QCoreApplication::translate("Calendar", "Previous month"));
+    name(CalendarPart::NextMonth, QCoreApplication::translate("Calendar", "Next month"));
+    name(CalendarPart::MonthButton,
+         QCoreApplication::translate("Calendar", "Month %1").arg(shown(CalendarPart::MonthButton)));
+    name(CalendarPart::YearButton,
+         QCoreApplication::translate("Calendar", "Year %1").arg(shown(CalendarPart::YearButton)));
+    name(CalendarPart::YearEdit, QCoreApplication::translate("Calendar", "Year"));
 }
 
 // A reader told that the grid has the focus speaks its month; the selected day follows as the

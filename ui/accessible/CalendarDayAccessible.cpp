@@ -1,6 +1,7 @@
 #include "CalendarDayAccessible.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTableView>
 
@@ -90,8 +91,14 @@ QStringList CalendarDayAccessible::actionNames() const {
     return {selectAction()};
 }
 
+QString CalendarDayAccessible::localizedActionName(const QString& name) const {
+    if (name == selectAction()) return QCoreApplication::translate("Calendar", "Select");
+    return QAccessibleActionInterface::localizedActionName(name);
+}
+
 QString CalendarDayAccessible::localizedActionDescription(const QString& name) const {
-    if (name == selectAction()) return QStringLiteral("Makes this day the calendar's date");
+    if (name == selectAction())
+        return QCoreApplication::translate("Calendar", "Makes this day the calendar's date");
     return QAccessibleActionInterface::localizedActionDescription(name);
 }
 

@@ -26,6 +26,7 @@ class CalendarDayAccessible : public LeafAccessible, public QAccessibleActionInt
 
     // QAccessibleActionInterface
     QStringList actionNames() const override;
+    QString localizedActionName(const QString& name) const override;
     QString localizedActionDescription(const QString& name) const override;
     void doAction(const QString& name) override;
     QStringList keyBindingsForAction(const QString& name) const override;
