@@ -22,9 +22,15 @@ QString UseLanguage(const QLocale& locale) {
         translator = nullptr;
     }
     auto* loaded = new QTranslator;
-    // Tries each of the locale's languages in turn, as the desktop orders them.
-    if (!loaded->load(locale, QStringLiteral("tresk"), QStringLiteral("_"),
-                      QStringLiteral(":/i18n"))) {
+    bool found = false;
+    for (const QString& name : locale.uiLanguages()) {
+        // English is the window's own language: named before a translated one, it wins.
+        if (QLocale(name).language() == QLocale::English) break;
+        found = loaded->load(QLocale(name), QStringLiteral("tresk"), QStringLiteral("_"),
+                             QStringLiteral(":/i18n"));
+        if (found) break;
+    }
+    if (!found) {
         delete loaded;
         QApplication::setLayoutDirection(Qt::LeftToRight);
         return {};
