@@ -15,11 +15,26 @@
 
 namespace {
 
+// The title as the window's UTF-8 name, which a title in any script needs; else the old name.
 bool HasTitle(Display* display, Window window, const char* title) {
-    char* name = nullptr;
-    if (XFetchName(display, window, &name) == 0 || name == nullptr) return false;
-    const bool same = std::strcmp(name, title) == 0;
-    XFree(name);
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* name = nullptr;
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &items,
+                           &after, &name) == Success &&
+        name != nullptr) {
+        const bool same = type == utf8 && std::strcmp(reinterpret_cast<char*>(name), title) == 0;
+        XFree(name);
+        return same;
+    }
+    char* oldName = nullptr;
+    if (XFetchName(display, window, &oldName) == 0 || oldName == nullptr) return false;
+    const bool same = std::strcmp(oldName, title) == 0;
+    XFree(oldName);
     return same;
 }
 
