@@ -164,9 +164,6 @@ QFont Bold975() {
     return WindowFont(QStringLiteral("MS Sans Serif"), 9.75, 700);
 }
 
-// The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette.
-// Qt's light scheme is built here rather than taken from a style: under a platform theme a
-// style's standard palette is the desktop's own.
 void CentreCaptionInk(QLabel* label) {
     // Drawn as the label draws it, unclipped, with room above and below.
     constexpr int kRoom = 40;
@@ -191,6 +188,9 @@ void CentreCaptionInk(QLabel* label) {
     label->setContentsMargins(0, std::max(0, 2 * shift), 0, std::max(0, -2 * shift));
 }
 
+// The surface is a fixed pale colour, so nothing drawn on it may follow a dark desktop palette.
+// Qt's light scheme is built here rather than taken from a style: under a platform theme a
+// style's standard palette is the desktop's own.
 QPalette WindowPalette() {
     QPalette palette(QColor(239, 239, 239), kLavender);  // buttons, surface
     palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
