@@ -43,24 +43,6 @@ int YearBefore(double month) {
     return month < 4 ? 1 : 0;
 }
 
-// The one computation of an amount, for Calculate and the schedule alike: the product first,
-// then the division, then the rounding. Not finite when the product exceeds a double.
-double InterestOf(double amt, double purchaseDate, int yearOfLife) {
-    // The denomination enters the product as its 15-digit text reads back.
-    const double amount = std::isfinite(amt) ? Val(Str(amt)) : amt;
-    return Round2(amount * RatePerThousand(purchaseDate, yearOfLife) / 1000);
-}
-
-// No value beyond the last day the dates can carry.
-std::optional<double> Anniversary(double purchaseDate, int yearOfLife) {
-    const int year = static_cast<int>(YearOf(purchaseDate)) + yearOfLife;
-    if (year > 9999) return std::nullopt;
-    const auto month = static_cast<unsigned>(MonthOf(purchaseDate));
-    const auto day = static_cast<unsigned>(DayOf(purchaseDate));
-    const bool noLeapDay = month == 2 && day == 29 && !std::chrono::year{year}.is_leap();
-    return DateSerial(year, month, noLeapDay ? 28 : day);
-}
-
 }  // namespace
 
 int YearOfLife(double yearDiff, double monthOfPurchase) {
@@ -73,6 +55,34 @@ int YearOfLife(double yearDiff, double monthOfPurchase) {
     if (yearDiff == 0) return 1;
     if (yearDiff < 0) return 0;
     return static_cast<int>(yearDiff) + early;
+}
+
+std::optional<double> Anniversary(double purchaseDate, int yearOfLife) {
+    const int year = static_cast<int>(YearOf(purchaseDate)) + yearOfLife;
+    if (year > 9999) return std::nullopt;
+    const auto month = static_cast<unsigned>(MonthOf(purchaseDate));
+    const auto day = static_cast<unsigned>(DayOf(purchaseDate));
+    const bool noLeapDay = month == 2 && day == 29 && !std::chrono::year{year}.is_leap();
+    return DateSerial(year, month, noLeapDay ? 28 : day);
+}
+
+int YearOfLifeIn(double purchaseDate, int startYear) {
+    const CalendarDate purchase = CalendarDateOf(purchaseDate);
+    if (purchase.year > startYear || (purchase.year == startYear && purchase.month >= 4)) return 0;
+    return YearOfLife(startYear - purchase.year, purchase.month);
+}
+
+int FinancialYearOf(double date) {
+    return static_cast<int>(YearOf(date)) - YearBefore(MonthOf(date));
+}
+
+double InterestOf(double denomination, double purchaseDate, int yearOfLife) {
+    // The denomination enters the product as its 15-digit text reads back; a whole number below
+    // 10^15 is that text already, and needs no round trip.
+    const bool exact = std::fabs(denomination) < 1e15 && denomination == std::trunc(denomination);
+    const double amount =
+        exact || !std::isfinite(denomination) ? denomination : Val(Str(denomination));
+    return Round2(amount * RatePerThousand(purchaseDate, yearOfLife) / 1000);
 }
 
 double RatePerThousand(double purchaseDate, int yearOfLife) {
@@ -98,7 +108,7 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
     if (purchase >= *fyStart) return Outcome::NotConsidered;
 
     fields.YearDiff = YearOf(*fyStart) - YearOf(purchase);
-    const int yearOfLife = YearOfLife(fields.YearDiff, fields.mDtOfPur);
+    const int yearOfLife = YearOfLifeIn(purchase, static_cast<int>(YearOf(*fyStart)));
     if (yearOfLife == 0) return Outcome::NoInterest;
 
     const double interest = InterestOf(fields.amt, purchase, yearOfLife);
@@ -109,15 +119,20 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
 
 CertificateSchedule ScheduleOf(std::string_view denominationText, std::string_view dtOfPurText,
                                std::string_view decimalSeparator, std::string_view groupSeparator) {
-    const double amt = ReadDenomination(denominationText, decimalSeparator, groupSeparator);
-    const double purchase = DateFromText(dtOfPurText);
+    return ScheduleOf(ReadDenomination(denominationText, decimalSeparator, groupSeparator),
+                      DateFromText(dtOfPurText));
+}
+
+CertificateSchedule ScheduleOf(double amt, double purchase) {
     CertificateSchedule schedule{IssuePeriodOf(purchase), {}, 0};
     double total = 0;
-    for (int n = 1; n <= 6; ++n) {
+    // The first anniversary falls in the financial year after the purchase's own.
+    const int bought = FinancialYearOf(purchase);
+    for (int financialYear = bought + 1; financialYear <= bought + 6; ++financialYear) {
+        const int n = YearOfLifeIn(purchase, financialYear);
+        if (n == 0) continue;
         const std::optional<double> anniversary = Anniversary(purchase, n);
         if (!anniversary) break;
-        const int financialYear =
-            static_cast<int>(YearOf(*anniversary)) - YearBefore(MonthOf(*anniversary));
         schedule.years.push_back({n, *anniversary, financialYear, InterestOf(amt, purchase, n)});
         total += schedule.years.back().amount;
     }

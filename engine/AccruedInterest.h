@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,23 @@ Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_vi
 // purchase; 0 when none has.
 int YearOfLife(double yearDiff, double monthOfPurchase);
 
+// The one rule that places a certificate's years of life in financial years, for Calculate, the
+// schedule and the totals alike: the year of life (1 to 6) whose anniversary falls in the
+// financial year that starts on 1 April of startYear; 0 when none does, and always 0 for a
+// purchase on or after that 1 April.
+int YearOfLifeIn(double purchaseDate, int startYear);
+
+// The day on which a year of life (1 to 6) ends and its interest accrues; a 29 February purchase
+// has it on 28 February in common years. No value beyond the last day the dates can carry.
+std::optional<double> Anniversary(double purchaseDate, int yearOfLife);
+
+// The start year of the financial year in which a date falls.
+int FinancialYearOf(double date);
+
+// The interest that accrues in a year of life (1 to 6): the product first, then the division,
+// then the rounding. Not finite when the product exceeds a double.
+double InterestOf(double denomination, double purchaseDate, int yearOfLife);
+
 // Interest per 1000 of denomination for a year of life (1 to 6), by the issue period of the
 // purchase date.
 double RatePerThousand(double purchaseDate, int yearOfLife);
@@ -63,5 +81,7 @@ struct CertificateSchedule {
 CertificateSchedule ScheduleOf(std::string_view denominationText, std::string_view dtOfPurText,
                                std::string_view decimalSeparator = ".",
                                std::string_view groupSeparator = ",");
+// The same from a denomination and a date of purchase already read.
+CertificateSchedule ScheduleOf(double denomination, double purchaseDate);
 
 }  // namespace tresk

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <iterator>
 #include <stdexcept>
@@ -129,25 +128,105 @@ bool IsSkipped(char32_t c) {
     }
 }
 
-bool StartsWith(std::u32string_view text, std::size_t at, std::u32string_view part) {
-    return !part.empty() && at <= text.size() && text.substr(at, part.size()) == part;
+template <class Text>
+bool IsAnyDigitAt(const Text& text, std::size_t at) {
+    return at < text.size() && IsAnyDigit(static_cast<char32_t>(text[at]));
+}
+
+// Text is a std::u32string_view of code points, or a std::string_view of ASCII, whose bytes are
+// its code points: the one reading serves both, and ASCII needs no decoding.
+template <class Text>
+bool StartsWith(const Text& text, std::size_t at, std::u32string_view part) {
+    if (part.empty() || at + part.size() > text.size()) return false;
+    for (std::size_t k = 0; k < part.size(); ++k) {
+        if (static_cast<char32_t>(text[at + k]) != part[k]) return false;
+    }
+    return true;
 }
 
 // Whether a group separator that follows a digit and ends at `next` separates digit groups:
 // two or three digits follow, and three when no further group separator and digit come after.
-bool SeparatesGroup(std::u32string_view text, std::size_t next, std::u32string_view group) {
+template <class Text>
+bool SeparatesGroup(const Text& text, std::size_t next, std::u32string_view group) {
     std::size_t digits = 0;
-    while (digits < 4 && next + digits < text.size() && IsAnyDigit(text[next + digits]))
+    while (digits < 4 && IsAnyDigitAt(text, next + digits))
         ++digits;
     const std::size_t after = next + digits;
-    const bool moreGroups = StartsWith(text, after, group) && after + group.size() < text.size() &&
-                            IsAnyDigit(text[after + group.size()]);
+    const bool moreGroups =
+        StartsWith(text, after, group) && IsAnyDigitAt(text, after + group.size());
     return moreGroups ? digits == 2 || digits == 3 : digits == 3;
+}
+
+struct PlainNumber {
+    std::string text;  // in the form Val reads
+    bool whole;        // every character was read into it
+};
+
+// A denomination with its skipped characters removed, rewritten into the plain form Val reads;
+// separators count only in the whole part.
+template <class Text>
+PlainNumber ToPlain(const Text& points, std::u32string_view decimal, std::u32string_view group) {
+    PlainNumber plain{{}, true};
+    bool wholePart = true;
+    for (std::size_t i = 0; i < points.size();) {
+        const auto c = static_cast<char32_t>(points[i]);
+        if (wholePart && i > 0 && IsAnyDigitAt(points, i - 1) && StartsWith(points, i, group) &&
+            SeparatesGroup(points, i + group.size(), group)) {
+            i += group.size();
+            continue;
+        }
+        if (wholePart && (StartsWith(points, i, decimal) || c == '.')) {
+            plain.text += '.';
+            wholePart = false;
+            i += StartsWith(points, i, decimal) ? decimal.size() : 1;
+            continue;
+        }
+        if (const std::optional<int> digit = DigitValue(c)) {
+            plain.text += static_cast<char>('0' + *digit);
+        } else if (c < 0x80) {
+            if (c == 'e' || c == 'E') wholePart = false;
+            plain.text += static_cast<char>(c);
+        } else {
+            plain.whole = false;
+            break;
+        }
+        ++i;
+    }
+    return plain;
+}
+
+std::u32string Separator(std::string_view text) {
+    // The usual one-byte separators need no decoding.
+    if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80)
+        return std::u32string(1, static_cast<char32_t>(text[0]));
+    return CodePoints(text);
+}
+
+PlainNumber PlainDenomination(std::string_view text, std::string_view decimalSeparator,
+                              std::string_view groupSeparator) {
+    const std::u32string decimal = Separator(decimalSeparator);
+    const std::u32string group = Separator(groupSeparator);
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        if (std::none_of(text.begin(), text.end(), IsBlank)) return ToPlain(text, decimal, group);
+        std::string kept;
+        for (const char c : text) {
+            if (!IsBlank(c)) kept += c;
+        }
+        return ToPlain(std::string_view(kept), decimal, group);
+    }
+    std::u32string points;
+    for (const char32_t c : CodePoints(text)) {
+        if (!IsSkipped(c)) points += c;
+    }
+    return ToPlain(std::u32string_view(points), decimal, group);
 }
 
 }  // namespace
 
 std::optional<int> DigitValue(char32_t c) {
+    if (c < 0x80) return c >= '0' && c <= '9' ? std::optional<int>(c - '0') : std::nullopt;
     const auto* after = std::upper_bound(std::begin(kDigitZeros), std::end(kDigitZeros), c);
     if (after == std::begin(kDigitZeros)) return std::nullopt;
     const char32_t offset = c - *(after - 1);
@@ -185,40 +264,31 @@ std::u32string CodePoints(std::string_view text) {
 
 double ReadDenomination(std::string_view text, std::string_view decimalSeparator,
                         std::string_view groupSeparator) {
-    std::u32string points;
-    for (const char32_t c : CodePoints(text)) {
-        if (!IsSkipped(c)) points += c;
-    }
-    const std::u32string decimal = CodePoints(decimalSeparator);
-    const std::u32string group = CodePoints(groupSeparator);
+    return Val(PlainDenomination(text, decimalSeparator, groupSeparator).text);
+}
 
-    // Rewritten into the plain form Val reads; separators count only in the whole part.
-    std::string plain;
-    bool wholePart = true;
-    for (std::size_t i = 0; i < points.size();) {
-        const char32_t c = points[i];
-        if (wholePart && i > 0 && IsAnyDigit(points[i - 1]) && StartsWith(points, i, group) &&
-            SeparatesGroup(points, i + group.size(), group)) {
-            i += group.size();
-            continue;
-        }
-        if (wholePart && (StartsWith(points, i, decimal) || c == '.')) {
-            plain += '.';
-            wholePart = false;
-            i += StartsWith(points, i, decimal) ? decimal.size() : 1;
-            continue;
-        }
-        if (const std::optional<int> digit = DigitValue(c)) {
-            plain += static_cast<char>('0' + *digit);
-        } else if (c < 0x80) {
-            if (c == 'e' || c == 'E') wholePart = false;
-            plain += static_cast<char>(c);
-        } else {
-            break;
-        }
-        ++i;
+std::optional<double> StrictDenomination(std::string_view text, std::string_view decimalSeparator,
+                                         std::string_view groupSeparator) {
+    // Plain digits, the usual form in a file, are their own value.
+    if (!text.empty() && text.size() <= 15 && std::all_of(text.begin(), text.end(), IsDigit)) {
+        double value = 0;
+        for (const char c : text)
+            value = value * 10 + (c - '0');
+        return value;
     }
-    return Val(plain);
+    const PlainNumber plain = PlainDenomination(text, decimalSeparator, groupSeparator);
+    const std::string& digits = plain.text;
+    const auto point = digits.find('.');
+    const auto isDigits = [](std::string_view part) {
+        return !part.empty() && std::all_of(part.begin(), part.end(), IsDigit);
+    };
+    if (!plain.whole || !isDigits(std::string_view(digits).substr(0, point)) ||
+        (point != digits.npos && !isDigits(std::string_view(digits).substr(point + 1)))) {
+        return std::nullopt;
+    }
+    double value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
 }
 
 double Val(std::string_view text) {
@@ -387,9 +457,29 @@ double DayOf(double date) {
     return static_cast<unsigned>(CalendarDay(date).day());
 }
 
+CalendarDate CalendarDateOf(double date) {
+    const year_month_day day = CalendarDay(date);
+    return {static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+            static_cast<unsigned>(day.day())};
+}
+
 double Round2(double number) {
     // Every double from 2^52 on is a whole number already.
     if (!std::isfinite(number) || std::fabs(number) >= 0x1p52) return number;
+    const double magnitude = std::fabs(number);
+    if (magnitude < 0x1p40) {
+        // In hundredths: the product rounded, and its exact error by a fused multiply-add. Below
+        // 2^47 hundredths both the fraction and its distance from a half are exact doubles,
+        // so the comparison with the half is exact too, and ties are seen as ties.
+        const double hundredths = magnitude * 100;
+        const double error = std::fma(magnitude, 100, -hundredths);
+        double whole = std::floor(hundredths);
+        if (whole == hundredths && error < 0) whole -= 1;
+        const double fromHalf = (hundredths - whole) - 0.5;  // plus error: the exact distance
+        if (fromHalf > -error || (fromHalf == -error && std::fmod(whole, 2.0) == 1.0)) whole += 1;
+        // The nearest double to the decimal, as reading its text would give.
+        return std::copysign(whole / 100, number);
+    }
     const std::string fixed = TwoDecimals(std::fabs(number), Tie::ToEven);
     double rounded = 0;
     std::from_chars(fixed.data(), fixed.data() + fixed.size(), rounded);
@@ -421,10 +511,18 @@ double DateSerial(int yearNumber, unsigned monthNumber, unsigned dayNumber) {
 
 std::string DateText(double date) {
     const year_month_day day = CalendarDay(date);
-    std::array<char, 16> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d", static_cast<unsigned>(day.day()),
-                  static_cast<unsigned>(day.month()), static_cast<int>(day.year()));
-    return buffer.data();
+    const auto d = static_cast<unsigned>(day.day());
+    const auto m = static_cast<unsigned>(day.month());
+    const auto y = static_cast<unsigned>(static_cast<int>(day.year()));
+    const auto digit = [](unsigned n) { return static_cast<char>('0' + n % 10); };
+    return {digit(d / 10),   digit(d),       '/',           digit(m / 10), digit(m), '/',
+            digit(y / 1000), digit(y / 100), digit(y / 10), digit(y)};
+}
+
+std::optional<double> TryDateSerial(int yearNumber, unsigned monthNumber, unsigned dayNumber) {
+    const year_month_day day{year{yearNumber}, month{monthNumber}, std::chrono::day{dayNumber}};
+    if (!day.ok() || yearNumber < 1 || yearNumber > 9999) return std::nullopt;
+    return DayNumber(day);
 }
 
 }  // namespace tresk

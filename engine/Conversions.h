@@ -59,6 +59,13 @@ std::u32string CodePoints(std::string_view text);
 double ReadDenomination(std::string_view text, std::string_view decimalSeparator = ".",
                         std::string_view groupSeparator = ",");
 
+// The same reading held to the whole text: digits with their group separators and a decimal mark
+// followed by digits, with the characters ReadDenomination skips anywhere; no sign, exponent or
+// other character. No value for any other text.
+std::optional<double> StrictDenomination(std::string_view text,
+                                         std::string_view decimalSeparator = ".",
+                                         std::string_view groupSeparator = ",");
+
 // A date as a user types it on the calendar, in the date box's own day-first form: "15/06/2019",
 // "1/6/2019" or the eight digits "15062019", in UTF-8 with digits of any script. Only a whole date
 // with a four-digit year counts, so that a half-typed text never names a day the user did not mean.
@@ -74,6 +81,13 @@ std::optional<double> TypedYear(std::string_view typed);
 double YearOf(double date);
 double MonthOf(double date);
 double DayOf(double date);
+// The three at once.
+struct CalendarDate {
+    int year;
+    unsigned month;
+    unsigned day;
+};
+CalendarDate CalendarDateOf(double date);
 
 // Rounds to two decimals on the exact binary value: an exact half goes to the even neighbour.
 double Round2(double number);
@@ -88,6 +102,9 @@ double ClampedDate(long long year, unsigned month, unsigned day);
 
 // The day number of a calendar day; throws std::invalid_argument if the day does not exist.
 double DateSerial(int year, unsigned month, unsigned day);
+
+// The same without the throw: no value for a day that does not exist.
+std::optional<double> TryDateSerial(int year, unsigned month, unsigned day);
 
 // The day-first text in which the window writes a picked date ("11/04/2007"); DateFromText
 // reads it back to the same day.
