@@ -11,6 +11,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.tresk.InterestCalculator
 expected=(
     bin/tresk-interest-calculator
+    bin/tresk-interest
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
     share/icons/hicolor/scalable/apps/$id.svg
@@ -18,6 +19,7 @@ expected=(
     share/icons/hicolor/128x128/apps/$id.png
     share/icons/hicolor/256x256/apps/$id.png
     share/man/man1/tresk-interest-calculator.1
+    share/man/man1/tresk-interest.1
 )
 for file in "${expected[@]}"; do
     [[ -f $prefix/$file ]] || { echo "not installed: $file"; exit 1; }

@@ -1,0 +1,69 @@
+#include "Totals.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "AccruedInterest.h"
+
+namespace tresk {
+namespace {
+__extension__ typedef unsigned __int128 Magnitude;
+}  // namespace
+
+Cents CentsOf(double amount) {
+    // Below 2^50 cents the nearest double to a whole number of cents is at most a thousandth of
+    // a cent away from it, so that rounding finds that number.
+    return static_cast<Cents>(std::llround(amount * 100));
+}
+
+std::string CentsText(Cents cents) {
+    char buffer[48];  // 2^127 has 39 digits
+    char* first = buffer + sizeof buffer;
+    const bool negative = cents < 0;
+    auto rest = static_cast<Magnitude>(negative ? -cents : cents);
+    int written = 0;
+    const auto put = [&](unsigned digit) {
+        if (written++ == 2) *--first = '.';
+        *--first = static_cast<char>('0' + digit);
+    };
+    for (; rest > UINT64_MAX; rest /= 10)
+        put(static_cast<unsigned>(rest % 10));
+    // The rest in 64 bits, whose division is many times faster.
+    for (auto small = static_cast<std::uint64_t>(rest); small > 0 || written < 3; small /= 10)
+        put(static_cast<unsigned>(small % 10));
+    if (negative) *--first = '-';
+    return std::string(first, buffer + sizeof buffer);
+}
+
+YearInterest InterestIn(const Certificate& certificate, int startYear) {
+    const int yearOfLife = YearOfLifeIn(certificate.purchase, startYear);
+    if (yearOfLife == 0) return {};
+    return {yearOfLife, InterestOf(certificate.denomination, certificate.purchase, yearOfLife)};
+}
+
+void Totals::Add(const Certificate& certificate) {
+    const int bought = FinancialYearOf(certificate.purchase);
+    for (int year = bought + 1; year <= bought + 6; ++year) {
+        const YearInterest interest = InterestIn(certificate, year);
+        if (interest.yearOfLife == 0) continue;
+        // The years end with the calendar, as the certificate's schedule does.
+        if (!Anniversary(certificate.purchase, interest.yearOfLife)) break;
+        cents_[static_cast<std::size_t>(year)] += CentsOf(interest.amount);
+        earns_[static_cast<std::size_t>(year)] = true;
+    }
+}
+
+std::map<int, Cents> Totals::byYear() const {
+    std::map<int, Cents> years;
+    for (std::size_t year = 0; year < cents_.size(); ++year) {
+        if (earns_[year]) years.emplace(static_cast<int>(year), cents_[year]);
+    }
+    return years;
+}
+
+std::string FinancialYearText(int startYear) {
+    const int next = (startYear + 1) % 100;
+    return std::to_string(startYear) + (next < 10 ? "-0" : "-") + std::to_string(next);
+}
+
+}  // namespace tresk
