@@ -277,7 +277,10 @@ CertificateReader::CertificateReader(std::istream& in, bool keepRaw) : reader_(i
 void CertificateReader::Start() {
     if (started_) return;
     started_ = true;
-    if (reader_.binary() || !reader_.Next(record_)) {
+    bool found = !reader_.binary() && reader_.Next(record_);
+    while (found && csv::HoldsNothing(record_))
+        found = reader_.Next(record_);
+    if (!found) {
         columns_ = Columns{false, -1, 0, 1, 2};
         return;
     }
@@ -289,6 +292,8 @@ void CertificateReader::Start() {
     header_.line = record_.line;
     header_.fields.assign(record_.fields.begin(), record_.fields.end());
     header_.raw = record_.raw;
+    // A quote the header leaves open swallows the file: written back, it must stay open.
+    header_.problem = record_.openQuote ? Problem::OpenQuote : Problem::None;
 }
 
 const Columns& CertificateReader::columns() {
@@ -310,12 +315,7 @@ bool CertificateReader::Next(Entry& entry) {
         } else if (!reader_.Next(record_)) {
             return false;
         }
-        // A blank line, or one of separators only, holds nothing to keep.
-        const bool blank =
-            !record_.tooLong && !record_.openQuote &&
-            std::all_of(record_.fields.begin(), record_.fields.end(),
-                        [](std::string_view field) { return Trimmed(field).empty(); });
-        if (blank) continue;
+        if (csv::HoldsNothing(record_)) continue;
         ParseEntry(record_, columns_, reader_.separator(), entry);
         entry.raw = record_.raw;
         if (!record_.raw.empty()) entry.fields.assign(record_.fields.begin(), record_.fields.end());
@@ -377,7 +377,8 @@ std::string CertificatesText(const CertificateList& list) {
         } else {
             text += entry.raw;
         }
-        text += "\r\n";
+        // A quote left open ran to the end of the file, and so it stays.
+        if (entry.problem != Problem::OpenQuote) text += "\r\n";
     };
     if (list.columns.header) append(list.header);
     for (const Entry& entry : list.entries)

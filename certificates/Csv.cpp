@@ -8,11 +8,15 @@
 namespace tresk::csv {
 namespace {
 
-constexpr std::size_t kBlock = 1 << 20;
+constexpr std::size_t kBlock = 1 << 16;
 constexpr std::size_t npos = std::string::npos;
 
 const char* Find(const char* from, const char* to, char c) {
     return from < to ? static_cast<const char*>(std::memchr(from, c, to - from)) : nullptr;
+}
+
+bool IsBlankOrSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == ';';
 }
 
 // Line breaks inside a record's quoted fields, counted as the records' own line ends are.
@@ -57,19 +61,33 @@ void Reader::Start() {
         pos_ = 3;
     }
     binary_ = buffer_.find('\0') != npos;
+    // From the first line that holds more than blanks and separators (blank lines hold nothing,
+    // and a file written back without them must read the same), else the first.
     std::size_t counts[3] = {};  // tab, semicolon, comma
+    std::size_t first[3] = {};
     bool quoted = false;
-    for (std::size_t i = pos_; i < buffer_.size(); ++i) {
-        const char c = buffer_[i];
+    bool content = false;
+    bool firstLine = true;
+    for (std::size_t i = pos_;; ++i) {
+        const bool end = i == buffer_.size();
+        const char c = end ? '\n' : buffer_[i];
         if (c == '"') quoted = !quoted;
+        if (end || (!quoted && (c == '\n' || c == '\r'))) {
+            if (content || end) break;
+            if (firstLine) std::copy(std::begin(counts), std::end(counts), first);
+            firstLine = false;
+            std::fill(std::begin(counts), std::end(counts), 0);
+            continue;
+        }
+        content = content || !IsBlankOrSeparator(c);
         if (quoted) continue;
-        if (c == '\n' || c == '\r') break;
         counts[0] += c == '\t';
         counts[1] += c == ';';
         counts[2] += c == ',';
     }
-    const std::size_t* most = std::max_element(std::begin(counts), std::end(counts));
-    if (*most > 0) separator_ = "\t;,"[most - counts];
+    const std::size_t* chosen = content || firstLine ? counts : first;
+    const std::size_t* most = std::max_element(chosen, chosen + 3);
+    if (*most > 0) separator_ = "\t;,"[most - chosen];
     for (const char c : {separator_, '"', '\n', '\r'})
         special_[static_cast<unsigned char>(c)] = true;
 }
@@ -140,6 +158,7 @@ bool Reader::Next(Record& record) {
     record.raw.clear();
     record.tooLong = false;
     record.openQuote = false;
+    record.quoted = false;
     record.line = line_;
     if (pos_ == buffer_.size() && !Fill()) return false;
     if (QuickRecord(record)) return true;
@@ -242,6 +261,7 @@ void Reader::Split(std::string_view bytes, Record& record) {
         }
     }
     // Unquoted into storage first; the views are made once it no longer moves.
+    record.quoted = true;
     record.storage.clear();
     auto& spans = spans_;
     spans.clear();
@@ -272,6 +292,13 @@ void Reader::Split(std::string_view bytes, Record& record) {
     for (const auto& [start, size] : spans) {
         record.fields.emplace_back(record.storage.data() + start, size);
     }
+}
+
+bool HoldsNothing(const Record& record) {
+    return !record.tooLong && !record.openQuote && !record.quoted &&
+           std::all_of(record.fields.begin(), record.fields.end(), [](std::string_view field) {
+               return std::all_of(field.begin(), field.end(), IsBlankOrSeparator);
+           });
 }
 
 void AppendField(std::string& out, std::string_view field, char separator) {

@@ -21,6 +21,7 @@ struct Record {
     std::string raw;         // its bytes as they came, without the line end (when kept)
     bool tooLong = false;    // over kMaxRecord: no fields
     bool openQuote = false;  // the file ended inside a quoted field
+    bool quoted = false;     // a field was quoted
     std::string storage;     // what the fields view
 };
 
@@ -67,6 +68,10 @@ class Reader {
     std::vector<std::pair<std::size_t, std::size_t>> spans_;  // Split's, kept for their room
     bool special_[256] = {};                                  // the bytes QuickRecord stops at
 };
+
+// A line of blanks and separators only: it holds nothing to keep, and the separator is never
+// found from it.
+bool HoldsNothing(const Record& record);
 
 // The field as a CSV file holds it: quoted when it holds the separator, a quote, a line break, or
 // blanks at either end that a spreadsheet would trim.
