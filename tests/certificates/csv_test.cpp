@@ -38,6 +38,7 @@ TEST(CsvReader, ReadsWhatSpreadsheetsWrite) {
         {"semicolons, LF, no last line end", "a;b\n1,5;2", ';', "1:a|b\n2:1,5|2\n"},
         {"tabs beat the commas of numbers", "1,000\t2\n", '\t', "1:1,000|2\n"},
         {"lone CR ends a line", "a,b\r1,2\r", ',', "1:a|b\n2:1|2\n"},
+        {"a blank line does not decide the separator", "\t;\n1;2\n", ';', "1:\t|\n2:1|2\n"},
         {"byte-order mark",
          "\xEF\xBB\xBF"
          "a,b\n",
