@@ -311,8 +311,8 @@ using LanguageTest = WindowTest;
 
 TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
     const auto english = qScopeGuard([] { UseLanguage(QLocale::c()); });
-    for (const char* lang : {"hi", "bn", "mr", "te", "ta", "gu", "ur", "kn", "ml", "pa", "or"}) {
-        SCOPED_TRACE(lang);
+    for (const QString& lang : QStringLiteral(TRESK_LANGUAGES).split(u',')) {
+        SCOPED_TRACE(lang.toStdString());
         const QLocale locale(lang);
         const QChar::Script script = locale.nativeLanguageName().at(0).script();
         const bool mirrored = locale.textDirection() == Qt::RightToLeft;
