@@ -22,6 +22,7 @@
 
 namespace {
 
+//: The window's title, and the title of each of its notices.
 const char* const kTitle = QT_TRANSLATE_NOOP("Form1", "Tresk Interest Calculator");
 const char* const kChooseYear =
     QT_TRANSLATE_NOOP("Form1", "Pls. Select a year from the Drop Down List");
@@ -144,7 +145,12 @@ void Form1::Calendar1_Click() {
     // The focus has gone on to Calculate, so a reader would never hear the day picked. It is told
     // after the reader has heard of the focus, which would otherwise cut it short.
     QMetaObject::invokeMethod(
-        cmdCalc, [this] { Announce(cmdCalc, txtDate->accessibleName() + ' ' + txtDate->text()); },
+        cmdCalc,
+        [this] {
+            //: Told to screen readers when a day is picked on the calendar: %1 is the date. Word
+            //: it as a sentence of its own; it need not repeat the caption's words.
+            Announce(cmdCalc, tr("Enter Date of purchase %1").arg(txtDate->text()));
+        },
         Qt::QueuedConnection);
 }
 
@@ -224,7 +230,9 @@ void Form1::calculate() {
                        Explained{tresk::ScheduleOf(denomination, DtOfPur.toStdString(),
                                                    decimalSeparator, groupSeparator),
                                  static_cast<int>(tresk::Val(FyS.toStdString()))});
-            Announce(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
+            //: Told to screen readers after Calculate: %1 is the amount shown. Word it as a
+            //: sentence of its own; it need not repeat the caption's words.
+            Announce(cmdCalc, tr("Accrued Interest %1").arg(cmdDate[0]->text()));
             break;
     }
 }

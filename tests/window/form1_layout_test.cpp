@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "CalendarParts.h"
@@ -355,6 +357,10 @@ TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
         clickCalculate();
         EXPECT_EQ(box("cmdDate(0)")->text(), "88.30");
         EXPECT_TRUE(inScript(button("cmDate")->accessibleName()));
+        // Qt's own menu of a text box, found by the context and texts Qt looks it up by.
+        const std::unique_ptr<QMenu> menu(box("cmdAmt(0)")->createStandardContextMenu());
+        for (const QAction* action : menu->actions())
+            EXPECT_TRUE(action->isSeparator() || inScript(action->text()));
     }
 }
 
