@@ -178,7 +178,7 @@
         <location filename="../ui/ScheduleText.cpp" line="33"/>
         <source>Anniversary</source>
         <extracomment>A column of the schedule (tooltip and copied table): the day each year of the certificate&apos;s life completes.</extracomment>
-        <translation>বার্ষিকী</translation>
+        <translation>বার্ষিক তারিখ</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
@@ -202,7 +202,7 @@
         <location filename="../ui/ScheduleText.cpp" line="107"/>
         <source>Year %1 of the certificate&apos;s life, anniversary on %2, rates of certificates bought %3</source>
         <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;).</extracomment>
-        <translation>সার্টিফিকেটের মেয়াদের বছর %1, বার্ষিকী %2 তারিখে, %3 কেনা সার্টিফিকেটের সুদের হার</translation>
+        <translation>সার্টিফিকেটের মেয়াদের বছর %1, বার্ষিক তারিখ %2, %3 কেনা সার্টিফিকেটের সুদের হার</translation>
     </message>
 </context>
 <context>

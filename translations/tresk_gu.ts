@@ -11,7 +11,7 @@
     <message>
         <location filename="../ui/accessible/Accessibility.cpp" line="44"/>
         <source>Next month</source>
-        <translation>આગલો મહિનો</translation>
+        <translation>આવતો મહિનો</translation>
     </message>
     <message>
         <location filename="../ui/accessible/Accessibility.cpp" line="46"/>

@@ -55,7 +55,7 @@
     <message>
         <location filename="../ui/Form1.cpp" line="29"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
-        <translation>निर्दिष्ट वित्तीय वर्ष के लिए ट्रेस्क का उपार्जित ब्याज नहीं माना जाएगा</translation>
+        <translation>निर्दिष्ट वित्तीय वर्ष के लिए ट्रेस्क के उपार्जित ब्याज पर विचार नहीं किया जाएगा</translation>
     </message>
     <message>
         <location filename="../ui/Form1.cpp" line="31"/>
@@ -178,7 +178,7 @@
         <location filename="../ui/ScheduleText.cpp" line="33"/>
         <source>Anniversary</source>
         <extracomment>A column of the schedule (tooltip and copied table): the day each year of the certificate&apos;s life completes.</extracomment>
-        <translation>वर्षगांठ</translation>
+        <translation>वार्षिक तिथि</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
@@ -202,7 +202,7 @@
         <location filename="../ui/ScheduleText.cpp" line="107"/>
         <source>Year %1 of the certificate&apos;s life, anniversary on %2, rates of certificates bought %3</source>
         <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;).</extracomment>
-        <translation>प्रमाणपत्र की अवधि का वर्ष %1, वर्षगांठ %2 को, %3 खरीदे गए प्रमाणपत्रों की ब्याज दरें</translation>
+        <translation>प्रमाणपत्र की अवधि का वर्ष %1, वार्षिक तिथि %2, %3 खरीदे गए प्रमाणपत्रों की ब्याज दरें</translation>
     </message>
 </context>
 <context>

@@ -99,7 +99,7 @@
         <location filename="../ui/Form1Controls.cpp" line="83"/>
         <source>Enter Date of purchase </source>
         <extracomment>The caption beside the date box (145 px), which also names the box to readers without its trailing blank.</extracomment>
-        <translation>വാങ്ങിയ തീയതി നൽകൂ </translation>
+        <translation>വാങ്ങിയ തീയതി </translation>
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="86"/>
@@ -172,7 +172,7 @@
         <location filename="../ui/ScheduleText.cpp" line="30"/>
         <source>Year of life</source>
         <extracomment>A column of the schedule, in the result&apos;s tooltip and in the table Copy Schedule copies: which year of the certificate&apos;s six it is.</extracomment>
-        <translation>കാലാവധി വർഷം</translation>
+        <translation>കാലാവധിയിലെ വർഷം</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="33"/>

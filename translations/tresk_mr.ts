@@ -36,7 +36,7 @@
     <message>
         <location filename="../ui/accessible/CalendarDayAccessible.cpp" line="101"/>
         <source>Makes this day the calendar&apos;s date</source>
-        <translation>हा दिवस दिनदर्शिकेची तारीख बनवते</translation>
+        <translation>या दिवसाला दिनदर्शिकेची तारीख बनवते</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
         <location filename="../ui/ScheduleText.cpp" line="33"/>
         <source>Anniversary</source>
         <extracomment>A column of the schedule (tooltip and copied table): the day each year of the certificate&apos;s life completes.</extracomment>
-        <translation>वर्धापन दिन</translation>
+        <translation>वार्षिक तारीख</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
@@ -202,7 +202,7 @@
         <location filename="../ui/ScheduleText.cpp" line="107"/>
         <source>Year %1 of the certificate&apos;s life, anniversary on %2, rates of certificates bought %3</source>
         <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;).</extracomment>
-        <translation>प्रमाणपत्राच्या मुदतीचे वर्ष %1, वर्धापन दिन %2 रोजी, %3 खरेदी केलेल्या प्रमाणपत्रांचे व्याजदर</translation>
+        <translation>प्रमाणपत्राच्या मुदतीचे वर्ष %1, वार्षिक तारीख %2, %3 खरेदी केलेल्या प्रमाणपत्रांचे व्याजदर</translation>
     </message>
 </context>
 <context>

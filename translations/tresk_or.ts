@@ -45,7 +45,7 @@
         <location filename="../ui/Form1.cpp" line="26"/>
         <source>Tresk Interest Calculator</source>
         <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
-        <translation>ଟ୍ରେସ୍କ ସୁଧ କାଲକୁଲେଟର</translation>
+        <translation>ଟ୍ରେସ୍କ ସୁଧ କ୍ୟାଲକୁଲେଟର୍</translation>
     </message>
     <message>
         <location filename="../ui/Form1.cpp" line="28"/>
@@ -151,12 +151,12 @@
     <message>
         <location filename="../ui/Form1Controls.cpp" line="148"/>
         <source>Open the calendar to pick the date of purchase</source>
-        <translation>କ୍ରୟ ତାରିଖ ବାଛିବା ପାଇଁ କ୍ୟାଲେଣ୍ଡର ଖୋଲନ୍ତୁ</translation>
+        <translation>କ୍ରୟ ତାରିଖ ବାଛିବା ପାଇଁ କ୍ୟାଲେଣ୍ଡର୍ ଖୋଲନ୍ତୁ</translation>
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="162"/>
         <source>Date of purchase calendar</source>
-        <translation>କ୍ରୟ ତାରିଖ କ୍ୟାଲେଣ୍ଡର</translation>
+        <translation>କ୍ରୟ ତାରିଖ କ୍ୟାଲେଣ୍ଡର୍</translation>
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="181"/>

@@ -172,7 +172,7 @@
         <location filename="../ui/ScheduleText.cpp" line="30"/>
         <source>Year of life</source>
         <extracomment>A column of the schedule, in the result&apos;s tooltip and in the table Copy Schedule copies: which year of the certificate&apos;s six it is.</extracomment>
-        <translation>காலத்தின் ஆண்டு</translation>
+        <translation>சான்றிதழ் காலத்தின் ஆண்டு</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="33"/>

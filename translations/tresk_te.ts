@@ -184,13 +184,13 @@
         <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Amount</source>
         <extracomment>A column of the schedule (tooltip and copied table): the interest of that year.</extracomment>
-        <translation>మొత్తం</translation>
+        <translation>వడ్డీ</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="46"/>
         <source>Total</source>
         <extracomment>The schedule&apos;s last row (tooltip and copied table): the interest of all six years.</extracomment>
-        <translation>మొత్తం కలిపి</translation>
+        <translation>మొత్తం</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="103"/>

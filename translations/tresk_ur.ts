@@ -190,7 +190,7 @@
         <location filename="../ui/ScheduleText.cpp" line="46"/>
         <source>Total</source>
         <extracomment>The schedule&apos;s last row (tooltip and copied table): the interest of all six years.</extracomment>
-        <translation>کل</translation>
+        <translation>میزان</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="103"/>
@@ -202,7 +202,7 @@
         <location filename="../ui/ScheduleText.cpp" line="107"/>
         <source>Year %1 of the certificate&apos;s life, anniversary on %2, rates of certificates bought %3</source>
         <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;).</extracomment>
-        <translation>سرٹیفکیٹ کی مدت کا سال %1، سالانہ تاریخ %2، %3 خریدے گئے سرٹیفکیٹس کی شرحِ سود</translation>
+        <translation>سرٹیفکیٹ کی مدت کا سال %1، سالانہ تاریخ %2، %3 خریدے گئے سرٹیفکیٹوں کی شرحِ سود</translation>
     </message>
 </context>
 <context>
