@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ট্রেস্ক সুদ ক্যালকুলেটর</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>অনুগ্রহ করে ড্রপ ডাউন তালিকা থেকে একটি বছর নির্বাচন করুন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>নির্দিষ্ট আর্থিক বছরের জন্য ট্রেস্ক-এর অর্জিত সুদ বিবেচনা করা হবে না</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>এই বছরের জন্য কোনো সুদ নেই</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>অভিহিত মূল্য গণনার পক্ষে খুব বড়</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>অনুগ্রহ করে ড্রপ ডাউন তালিকা থেকে 1 থেকে 9999-এর মধ্যে একটি আর্থিক বছর নির্বাচন করুন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>সুদ গণনা করা যায়নি</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ক্রয়ের তারিখ %1 বেছে নেওয়া হয়েছে</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>অর্জিত সুদ %1</translation>

@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>કૃપા કરીને ડ્રોપ ડાઉન યાદીમાંથી એક વર્ષ પસંદ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>નિર્દિષ્ટ નાણાકીય વર્ષ માટે ટ્રેસ્કનું ઉપાર્જિત વ્યાજ ગણતરીમાં લેવાશે નહીં</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>આ વર્ષ માટે કોઈ વ્યાજ નથી</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>અંકિત મૂલ્ય ગણતરી માટે ખૂબ મોટું છે</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>કૃપા કરીને ડ્રોપ ડાઉન યાદીમાંથી 1 થી 9999 સુધીનું એક નાણાકીય વર્ષ પસંદ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>વ્યાજની ગણતરી થઈ શકી નથી</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ખરીદ તારીખ %1 પસંદ થઈ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ઉપાર્જિત વ્યાજ %1 છે</translation>

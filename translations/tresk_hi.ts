@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ट्रेस्क ब्याज कैलकुलेटर</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>कृपया ड्रॉप डाउन सूची से एक वर्ष चुनें</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>निर्दिष्ट वित्तीय वर्ष के लिए ट्रेस्क के उपार्जित ब्याज पर विचार नहीं किया जाएगा</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>इस वर्ष के लिए कोई ब्याज नहीं</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>अंकित मूल्य गणना के लिए बहुत बड़ा है</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>कृपया ड्रॉप डाउन सूची से 1 से 9999 तक का कोई वित्तीय वर्ष चुनें</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>ब्याज की गणना नहीं की जा सकी</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>क्रय तिथि %1 चुनी गई</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>उपार्जित ब्याज %1 है</translation>

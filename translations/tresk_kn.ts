@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ಟ್ರೆಸ್ಕ್ ಬಡ್ಡಿ ಕ್ಯಾಲ್ಕುಲೇಟರ್</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>ದಯವಿಟ್ಟು ಡ್ರಾಪ್ ಡೌನ್ ಪಟ್ಟಿಯಿಂದ ಒಂದು ವರ್ಷವನ್ನು ಆಯ್ಕೆಮಾಡಿ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>ನಿರ್ದಿಷ್ಟ ಆರ್ಥಿಕ ವರ್ಷಕ್ಕೆ ಟ್ರೆಸ್ಕ್‌ನ ಸಂಚಿತ ಬಡ್ಡಿಯನ್ನು ಪರಿಗಣಿಸಲಾಗುವುದಿಲ್ಲ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>ಈ ವರ್ಷಕ್ಕೆ ಯಾವುದೇ ಬಡ್ಡಿ ಇಲ್ಲ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>ಮುಖಬೆಲೆ ಲೆಕ್ಕಹಾಕಲು ತುಂಬಾ ದೊಡ್ಡದಾಗಿದೆ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>ದಯವಿಟ್ಟು ಡ್ರಾಪ್ ಡೌನ್ ಪಟ್ಟಿಯಿಂದ 1 ರಿಂದ 9999 ರವರೆಗಿನ ಒಂದು ಆರ್ಥಿಕ ವರ್ಷವನ್ನು ಆಯ್ಕೆಮಾಡಿ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>ಬಡ್ಡಿಯನ್ನು ಲೆಕ್ಕಹಾಕಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ಖರೀದಿ ದಿನಾಂಕ %1 ಆಯ್ಕೆಯಾಗಿದೆ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ಸಂಚಿತ ಬಡ್ಡಿ %1</translation>

@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ട്രെസ്ക് പലിശ കാൽക്കുലേറ്റർ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>ദയവായി ഡ്രോപ്പ് ഡൗൺ പട്ടികയിൽ നിന്ന് ഒരു വർഷം തിരഞ്ഞെടുക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>നിർദ്ദിഷ്ട സാമ്പത്തിക വർഷത്തേക്ക് ട്രെസ്കിന്റെ ആർജിത പലിശ പരിഗണിക്കില്ല</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>ഈ വർഷത്തേക്ക് പലിശയില്ല</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>മുഖവില കണക്കാക്കാൻ കഴിയാത്തത്ര വലുതാണ്</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>ദയവായി ഡ്രോപ്പ് ഡൗൺ പട്ടികയിൽ നിന്ന് 1 മുതൽ 9999 വരെയുള്ള ഒരു സാമ്പത്തിക വർഷം തിരഞ്ഞെടുക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>പലിശ കണക്കാക്കാൻ കഴിഞ്ഞില്ല</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>വാങ്ങിയ തീയതി %1 തിരഞ്ഞെടുത്തു</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ആർജിത പലിശ %1</translation>

@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ଟ୍ରେସ୍କ ସୁଧ କ୍ୟାଲକୁଲେଟର୍</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>ଦୟାକରି ଡ୍ରପ୍ ଡାଉନ୍ ତାଲିକାରୁ ଏକ ବର୍ଷ ବାଛନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>ନିର୍ଦ୍ଦିଷ୍ଟ ଆର୍ଥିକ ବର୍ଷ ପାଇଁ ଟ୍ରେସ୍କର ଉପାର୍ଜିତ ସୁଧ ବିଚାର କରାଯିବ ନାହିଁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>ଏହି ବର୍ଷ ପାଇଁ କୌଣସି ସୁଧ ନାହିଁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>ଅଙ୍କିତ ମୂଲ୍ୟ ହିସାବ ପାଇଁ ବହୁତ ବଡ଼</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>ଦୟାକରି ଡ୍ରପ୍ ଡାଉନ୍ ତାଲିକାରୁ 1 ରୁ 9999 ମଧ୍ୟରୁ ଏକ ଆର୍ଥିକ ବର୍ଷ ବାଛନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>ସୁଧ ହିସାବ କରାଯାଇପାରିଲା ନାହିଁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>କ୍ରୟ ତାରିଖ %1 ବଛାଗଲା</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ଉପାର୍ଜିତ ସୁଧ %1</translation>

@@ -42,49 +42,48 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <extracomment>The window&apos;s title, and the title of each of its notices.</extracomment>
         <translation>ਟ੍ਰੇਸਕ ਵਿਆਜ ਕੈਲਕੂਲੇਟਰ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="28"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>ਕਿਰਪਾ ਕਰਕੇ ਡ੍ਰੌਪ ਡਾਊਨ ਸੂਚੀ ਵਿੱਚੋਂ ਇੱਕ ਸਾਲ ਚੁਣੋ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>ਦਰਸਾਏ ਵਿੱਤੀ ਸਾਲ ਲਈ ਟ੍ਰੇਸਕ ਦਾ ਉਪਾਰਜਿਤ ਵਿਆਜ ਨਹੀਂ ਗਿਣਿਆ ਜਾਵੇਗਾ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>ਇਸ ਸਾਲ ਲਈ ਕੋਈ ਵਿਆਜ ਨਹੀਂ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="32"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>ਅੰਕਿਤ ਮੁੱਲ ਗਣਨਾ ਲਈ ਬਹੁਤ ਵੱਡਾ ਹੈ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="33"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>ਕਿਰਪਾ ਕਰਕੇ ਡ੍ਰੌਪ ਡਾਊਨ ਸੂਚੀ ਵਿੱਚੋਂ 1 ਤੋਂ 9999 ਤੱਕ ਦਾ ਕੋਈ ਵਿੱਤੀ ਸਾਲ ਚੁਣੋ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="36"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>ਵਿਆਜ ਦੀ ਗਣਨਾ ਨਹੀਂ ਹੋ ਸਕੀ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="152"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ਖਰੀਦ ਮਿਤੀ %1 ਚੁਣੀ ਗਈ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="235"/>
+        <location filename="../ui/Form1.cpp" line="234"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ਉਪਾਰਜਿਤ ਵਿਆਜ %1 ਹੈ</translation>

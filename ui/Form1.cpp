@@ -22,7 +22,6 @@
 
 namespace {
 
-//: The window's title, and the title of each of its notices.
 const char* const kTitle = QT_TRANSLATE_NOOP("Form1", "Tresk Interest Calculator");
 const char* const kChooseYear =
     QT_TRANSLATE_NOOP("Form1", "Pls. Select a year from the Drop Down List");
