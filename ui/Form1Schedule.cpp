@@ -16,9 +16,10 @@ void Form1::showAmount(const QString& text, const std::optional<Explained>& expl
     cmdDate[0]->setCursorPosition(0);
     mnuCopy->setEnabled(!text.isEmpty());
     const QLocale locale;
-    cmdDate[0]->setToolTip(explained ? ScheduleToolTip(explained->schedule, explained->chosenYear,
-                                                       locale, QToolTip::palette())
-                                     : QString());
+    cmdDate[0]->setToolTip(explained
+                               ? ScheduleToolTip(explained->schedule, explained->chosenYear, locale,
+                                                 QToolTip::palette(), layoutDirection())
+                               : QString());
     cmdDate[0]->setAccessibleDescription(
         explained ? ScheduleDescription(explained->schedule, explained->chosenYear) : QString());
     scheduleTable = explained ? ScheduleTable(explained->schedule, locale) : QString();

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QStringList>
 
+#include <algorithm>
+
 #include "Conversions.h"
 
 namespace {
@@ -47,25 +49,33 @@ QStringList TotalCells(const tresk::CertificateSchedule& schedule, const QLocale
             AmountText(schedule.total, locale)};
 }
 
-// One row of the tooltip's table: the year of life centred, the amounts aligned on the right.
-// The chosen year is marked in the tooltip palette's own selection colours, readable in light and
-// dark themes alike.
+// One row of the tooltip's table: the year of life centred, the amounts aligned at the end of the
+// line. The chosen year is marked in the tooltip palette's own selection colours, readable in
+// light and dark themes alike. Qt lays a table's columns out from the left in either direction,
+// so a right-to-left row is written from its last cell.
 QString HtmlRow(const QStringList& cells, const char* tag, const QPalette& palette,
-                bool marked = false) {
-    QString row =
-        marked
-            ? QStringLiteral("<tr bgcolor=\"%1\">").arg(palette.color(QPalette::Highlight).name())
-            : QStringLiteral("<tr>");
+                Qt::LayoutDirection direction, bool marked = false) {
+    const bool rightToLeft = direction == Qt::RightToLeft;
+    QStringList written;
     for (qsizetype i = 0; i < cells.size(); ++i) {
-        const char* align = i == 0 ? " align=center" : i == cells.size() - 1 ? " align=right" : "";
+        const char* align = i == 0                 ? " align=center"
+                            : i < cells.size() - 1 ? ""
+                            : rightToLeft          ? " align=left"
+                                                   : " align=right";
         QString text = cells[i].toHtmlEscaped();
         if (marked) {
             text = QStringLiteral("<font color=\"%1\"><b>%2</b></font>")
                        .arg(palette.color(QPalette::HighlightedText).name(), text);
         }
-        row += QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(tag), QLatin1String(align), text);
+        written
+            << QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(tag), QLatin1String(align), text);
     }
-    return row + QStringLiteral("</tr>");
+    if (rightToLeft) std::ranges::reverse(written);
+    const QString row =
+        marked
+            ? QStringLiteral("<tr bgcolor=\"%1\">").arg(palette.color(QPalette::Highlight).name())
+            : QStringLiteral("<tr>");
+    return row + written.join(QString()) + QStringLiteral("</tr>");
 }
 
 }  // namespace
@@ -76,13 +86,16 @@ QString AmountText(double amount, const QLocale& locale) {
 }
 
 QString ScheduleToolTip(const tresk::CertificateSchedule& schedule, int chosenYear,
-                        const QLocale& locale, const QPalette& palette) {
+                        const QLocale& locale, const QPalette& palette,
+                        Qt::LayoutDirection direction) {
     QString html = QStringLiteral("<table cellspacing=0 cellpadding=3>") +
-                   HtmlRow(HeaderCells(), "th", palette);
+                   HtmlRow(HeaderCells(), "th", palette, direction);
     for (const tresk::ScheduleYear& year : schedule.years) {
-        html += HtmlRow(YearCells(year, locale), "td", palette, year.financialYear == chosenYear);
+        html += HtmlRow(YearCells(year, locale), "td", palette, direction,
+                        year.financialYear == chosenYear);
     }
-    return html + HtmlRow(TotalCells(schedule, locale), "th", palette) + QStringLiteral("</table>");
+    return html + HtmlRow(TotalCells(schedule, locale), "th", palette, direction) +
+           QStringLiteral("</table>");
 }
 
 QString ScheduleTable(const tresk::CertificateSchedule& schedule, const QLocale& locale) {
