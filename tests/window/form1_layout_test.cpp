@@ -357,6 +357,9 @@ TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
         clickCalculate();
         EXPECT_EQ(box("cmdDate(0)")->text(), "88.30");
         EXPECT_TRUE(inScript(button("cmDate")->accessibleName()));
+        // The schedule's columns run in the window's direction, the year of life first.
+        const QString schedule = box("cmdDate(0)")->toolTip();
+        EXPECT_EQ(schedule.indexOf("88.30") < schedule.indexOf("<b>2</b>"), mirrored);
         // Qt's own menu of a text box, found by the context and texts Qt looks it up by.
         const std::unique_ptr<QMenu> menu(box("cmdAmt(0)")->createStandardContextMenu());
         for (const QAction* action : menu->actions())
