@@ -93,6 +93,19 @@ IssuePeriod IssuePeriodOf(double purchaseDate) {
     return ScheduleFor(purchaseDate).period;
 }
 
+PurchaseDays PurchaseDaysOf(IssuePeriod period) {
+    PurchaseDays days{DateSerial(1, 1, 1), DateSerial(9999, 12, 31)};
+    // Latest first: each period ends the day before the later one starts.
+    for (const Schedule& schedule : kSchedules) {
+        if (schedule.period == period) {
+            if (schedule.firstDay > days.first) days.first = schedule.firstDay;
+            return days;
+        }
+        days.last = schedule.firstDay - 1;
+    }
+    return days;  // unreachable: every period has its schedule
+}
+
 Outcome ComputeAccruedInterest(std::string_view denominationText, std::string_view dtOfPurText,
                                std::string_view fySText, InterestFields& fields,
                                std::string_view decimalSeparator, std::string_view groupSeparator) {

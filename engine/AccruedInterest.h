@@ -60,6 +60,14 @@ double RatePerThousand(double purchaseDate, int yearOfLife);
 enum class IssuePeriod { Before2001, From2001, From2002, From2003 };
 IssuePeriod IssuePeriodOf(double purchaseDate);
 
+// The first and last purchase day of an issue period. The earliest has no first day of its own
+// and the latest no last day: theirs are the first and last day the dates carry (years 1 to 9999).
+struct PurchaseDays {
+    double first;
+    double last;
+};
+PurchaseDays PurchaseDaysOf(IssuePeriod period);
+
 // One year of a certificate's life and the interest that accrues on its anniversary.
 struct ScheduleYear {
     int yearOfLife;      // 1 to 6

@@ -42,151 +42,166 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../ui/Form1.cpp" line="24"/>
+        <location filename="../ui/Form1.cpp" line="25"/>
         <source>Tresk Interest Calculator</source>
-        <translation>ଟ୍ରେସ୍କ ସୁଧ କାଲକୁଲେଟର</translation>
+        <translation>ଟ୍ରେସ୍କ ସୁଧ କ୍ୟାଲକୁଲେଟର୍</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="26"/>
+        <location filename="../ui/Form1.cpp" line="27"/>
         <source>Pls. Select a year from the Drop Down List</source>
         <translation>ଦୟାକରି ଡ୍ରପ୍ ଡାଉନ୍ ତାଲିକାରୁ ଏକ ବର୍ଷ ବାଛନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="27"/>
+        <location filename="../ui/Form1.cpp" line="28"/>
         <source>Accrued Interest of Tresk will not be considered for the specified Financial Year</source>
         <translation>ନିର୍ଦ୍ଦିଷ୍ଟ ଆର୍ଥିକ ବର୍ଷ ପାଇଁ ଟ୍ରେସ୍କର ଉପାର୍ଜିତ ସୁଧ ବିଚାର କରାଯିବ ନାହିଁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="29"/>
+        <location filename="../ui/Form1.cpp" line="30"/>
         <source>No Interest for this year</source>
         <translation>ଏହି ବର୍ଷ ପାଇଁ କୌଣସି ସୁଧ ନାହିଁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="30"/>
+        <location filename="../ui/Form1.cpp" line="31"/>
         <source>Denomination is too large to calculate</source>
         <translation>ଅଙ୍କିତ ମୂଲ୍ୟ ହିସାବ ପାଇଁ ବହୁତ ବଡ଼</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="31"/>
+        <location filename="../ui/Form1.cpp" line="32"/>
         <source>Pls. Select a Financial Year from 1 to 9999 from the Drop Down List</source>
         <translation>ଦୟାକରି ଡ୍ରପ୍ ଡାଉନ୍ ତାଲିକାରୁ 1 ରୁ 9999 ମଧ୍ୟରୁ ଏକ ଆର୍ଥିକ ବର୍ଷ ବାଛନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="34"/>
+        <location filename="../ui/Form1.cpp" line="35"/>
         <source>The interest could not be calculated</source>
         <translation>ସୁଧ ହିସାବ କରାଯାଇପାରିଲା ନାହିଁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="78"/>
+        <location filename="../ui/Form1.cpp" line="151"/>
+        <source>Enter Date of purchase %1</source>
+        <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
+        <translation>କ୍ରୟ ତାରିଖ %1 ବଛାଗଲା</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1.cpp" line="234"/>
+        <source>Accrued Interest %1</source>
+        <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
+        <translation>ଉପାର୍ଜିତ ସୁଧ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="79"/>
         <source>Enter Denomination</source>
+        <extracomment>The caption beside the denomination box (121 px), which also names the box to readers.</extracomment>
         <translation>ଅଙ୍କିତ ମୂଲ୍ୟ ଲେଖନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="80"/>
+        <location filename="../ui/Form1Controls.cpp" line="83"/>
         <source>Enter Date of purchase </source>
+        <extracomment>The caption beside the date box (145 px), which also names the box to readers without its trailing blank.</extracomment>
         <translation>କ୍ରୟ ତାରିଖ ଲେଖନ୍ତୁ </translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="82"/>
+        <location filename="../ui/Form1Controls.cpp" line="86"/>
         <source>Accrued Interest</source>
+        <extracomment>The caption beside the result box (121 px), which also names the box to readers.</extracomment>
         <translation>ଉପାର୍ଜିତ ସୁଧ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="85"/>
+        <location filename="../ui/Form1Controls.cpp" line="89"/>
         <source>Developed by -</source>
         <translation>ବିକାଶକାରୀ -</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="88"/>
-        <location filename="../ui/Form1Schedule.cpp" line="65"/>
+        <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/ScheduleText.cpp" line="34"/>
         <source>Financial Year</source>
+        <extracomment>Names the year list to readers, and heads a column of the schedule in the result&apos;s tooltip and in the table Copy Schedule copies.</extracomment>
         <translation>ଆର୍ଥିକ ବର୍ଷ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="89"/>
-        <location filename="../ui/Form1Controls.cpp" line="90"/>
+        <location filename="../ui/Form1Controls.cpp" line="96"/>
+        <location filename="../ui/Form1Controls.cpp" line="97"/>
         <source>&quot;YYYY&quot;</source>
+        <extracomment>The form of a year, shown above the year list and above the box of the year after it.</extracomment>
         <translation>&quot;YYYY&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="96"/>
+        <location filename="../ui/Form1Controls.cpp" line="93"/>
+        <source>Financial Year</source>
+        <comment>caption</comment>
+        <extracomment>The caption beside the year list (97 px). Where the words do not fit, shorten them here only: the list&apos;s name for readers and the schedule&apos;s column keep them whole.</extracomment>
+        <translation>ଆର୍ଥିକ ବର୍ଷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="103"/>
         <source>Calculate</source>
         <translation>ହିସାବ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="106"/>
+        <location filename="../ui/Form1Controls.cpp" line="113"/>
         <source>Financial Year ends</source>
         <translation>ଆର୍ଥିକ ବର୍ଷର ଶେଷ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/Form1Controls.cpp" line="147"/>
         <source>Choose date of purchase</source>
         <translation>କ୍ରୟ ତାରିଖ ବାଛନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="138"/>
+        <location filename="../ui/Form1Controls.cpp" line="148"/>
         <source>Open the calendar to pick the date of purchase</source>
-        <translation>କ୍ରୟ ତାରିଖ ବାଛିବା ପାଇଁ କ୍ୟାଲେଣ୍ଡର ଖୋଲନ୍ତୁ</translation>
+        <translation>କ୍ରୟ ତାରିଖ ବାଛିବା ପାଇଁ କ୍ୟାଲେଣ୍ଡର୍ ଖୋଲନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="152"/>
+        <location filename="../ui/Form1Controls.cpp" line="162"/>
         <source>Date of purchase calendar</source>
-        <translation>କ୍ରୟ ତାରିଖ କ୍ୟାଲେଣ୍ଡର</translation>
+        <translation>କ୍ରୟ ତାରିଖ କ୍ୟାଲେଣ୍ଡର୍</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="171"/>
+        <location filename="../ui/Form1Controls.cpp" line="181"/>
         <source>Copy</source>
         <translation>କପି କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="175"/>
+        <location filename="../ui/Form1Controls.cpp" line="185"/>
         <source>Copy Schedule</source>
         <translation>ଅନୁସୂଚୀ କପି କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Schedule.cpp" line="65"/>
+        <location filename="../ui/ScheduleText.cpp" line="30"/>
         <source>Year of life</source>
+        <extracomment>A column of the schedule, in the result&apos;s tooltip and in the table Copy Schedule copies: which year of the certificate&apos;s six it is.</extracomment>
         <translation>ଅବଧିର ବର୍ଷ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Schedule.cpp" line="65"/>
+        <location filename="../ui/ScheduleText.cpp" line="33"/>
         <source>Anniversary</source>
+        <extracomment>A column of the schedule (tooltip and copied table): the day each year of the certificate&apos;s life completes.</extracomment>
         <translation>ବାର୍ଷିକ ତାରିଖ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Schedule.cpp" line="66"/>
+        <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Amount</source>
+        <extracomment>A column of the schedule (tooltip and copied table): the interest of that year.</extracomment>
         <translation>ରାଶି</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Schedule.cpp" line="82"/>
+        <location filename="../ui/ScheduleText.cpp" line="46"/>
         <source>Total</source>
+        <extracomment>The schedule&apos;s last row (tooltip and copied table): the interest of all six years.</extracomment>
         <translation>ମୋଟ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Schedule.cpp" line="78"/>
+        <location filename="../ui/ScheduleText.cpp" line="103"/>
+        <source>from %1 to %2</source>
+        <extracomment>The days of purchase whose certificates share one schedule of rates, put in for %3 of &quot;Year %1 of the certificate&apos;s life, …&quot;: %1 is its first day, %2 its last.</extracomment>
+        <translation>%1 ରୁ %2 ପର୍ଯ୍ୟନ୍ତ</translation>
+    </message>
+    <message>
+        <location filename="../ui/ScheduleText.cpp" line="107"/>
         <source>Year %1 of the certificate&apos;s life, anniversary on %2, rates of certificates bought %3</source>
+        <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;).</extracomment>
         <translation>ସାର୍ଟିଫିକେଟର ଅବଧିର ବର୍ଷ %1, ବାର୍ଷିକ ତାରିଖ %2, %3 କିଣାଯାଇଥିବା ସାର୍ଟିଫିକେଟର ସୁଧ ହାର</translation>
-    </message>
-    <message>
-        <location filename="../ui/Form1Schedule.cpp" line="29"/>
-        <source>before 1 March 2001</source>
-        <translation>1 ମାର୍ଚ୍ଚ 2001 ପୂର୍ବରୁ</translation>
-    </message>
-    <message>
-        <location filename="../ui/Form1Schedule.cpp" line="31"/>
-        <source>from 1 March 2001 to 28 February 2002</source>
-        <translation>1 ମାର୍ଚ୍ଚ 2001 ରୁ 28 ଫେବୃଆରୀ 2002 ପର୍ଯ୍ୟନ୍ତ</translation>
-    </message>
-    <message>
-        <location filename="../ui/Form1Schedule.cpp" line="33"/>
-        <source>from 1 March 2002 to 28 February 2003</source>
-        <translation>1 ମାର୍ଚ୍ଚ 2002 ରୁ 28 ଫେବୃଆରୀ 2003 ପର୍ଯ୍ୟନ୍ତ</translation>
-    </message>
-    <message>
-        <location filename="../ui/Form1Schedule.cpp" line="37"/>
-        <source>from 1 March 2003</source>
-        <translation>1 ମାର୍ଚ୍ଚ 2003 ରୁ</translation>
     </message>
 </context>
 <context>
@@ -195,6 +210,44 @@
         <location filename="../ui/NoticeBox.cpp" line="52"/>
         <source>OK</source>
         <translation>ଠିକ୍ ଅଛି</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="10"/>
+        <source>&amp;Undo</source>
+        <translation>ପୂର୍ବବତ୍ କରନ୍ତୁ (&amp;U)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="10"/>
+        <source>&amp;Redo</source>
+        <translation>ପୁଣି କରନ୍ତୁ (&amp;R)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="11"/>
+        <source>Cu&amp;t</source>
+        <translation>କାଟନ୍ତୁ (&amp;T)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="11"/>
+        <source>&amp;Copy</source>
+        <translation>କପି କରନ୍ତୁ (&amp;C)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="12"/>
+        <source>&amp;Paste</source>
+        <translation>ଲଗାନ୍ତୁ (&amp;P)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="12"/>
+        <source>Delete</source>
+        <translation>ବିଲୋପ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="13"/>
+        <source>Select All</source>
+        <translation>ସବୁ ବାଛନ୍ତୁ</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "NoticeBox.h"
+#include "ScheduleText.h"
 #include "WindowLook.h"
 #include "accessible/Accessibility.h"
 
@@ -32,7 +33,6 @@ const char* const kYearOutOfRange = QT_TRANSLATE_NOOP(
     "Form1", "Pls. Select a Financial Year from 1 to 9999 from the Drop Down List");
 const char* const kNotCalculated =
     QT_TRANSLATE_NOOP("Form1", "The interest could not be calculated");
-const char* const kAmountPattern = "##,##0.00";
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -144,7 +144,12 @@ void Form1::Calendar1_Click() {
     // The focus has gone on to Calculate, so a reader would never hear the day picked. It is told
     // after the reader has heard of the focus, which would otherwise cut it short.
     QMetaObject::invokeMethod(
-        cmdCalc, [this] { Announce(cmdCalc, txtDate->accessibleName() + ' ' + txtDate->text()); },
+        cmdCalc,
+        [this] {
+            //: Told to screen readers when a day is picked on the calendar: %1 is the date. Word
+            //: it as a sentence of its own; it need not repeat the caption's words.
+            Announce(cmdCalc, tr("Enter Date of purchase %1").arg(txtDate->text()));
+        },
         Qt::QueuedConnection);
 }
 
@@ -183,7 +188,7 @@ void Form1::calculate() {
     const QLocale locale;
     const std::string decimalSeparator = locale.decimalPoint().toStdString();
     const std::string groupSeparator = locale.groupSeparator().toStdString();
-    showAmount(FromStd(tresk::Format(0, kAmountPattern, decimalSeparator, groupSeparator)));
+    showAmount(AmountText(0, locale));
     // A text typed over the list that names no year is never computed with an earlier choice.
     if (!chooseTypedYear()) {
         showNotice(kChooseYear);
@@ -220,15 +225,13 @@ void Form1::calculate() {
             showNotice(kTooLarge);
             break;
         case tresk::Outcome::Amount:
-            showAmount(FromStd(
-                tresk::Format(fields.TreskInt, kAmountPattern, decimalSeparator, groupSeparator)));
-            showSchedule(tresk::ScheduleOf(denomination, DtOfPur.toStdString(), decimalSeparator,
-                                           groupSeparator),
-                         static_cast<int>(tresk::Val(FyS.toStdString())), [&](double amount) {
-                             return FromStd(tresk::Format(amount, kAmountPattern, decimalSeparator,
-                                                          groupSeparator));
-                         });
-            Announce(cmdCalc, cmdDate[0]->accessibleName() + ' ' + cmdDate[0]->text());
+            showAmount(AmountText(fields.TreskInt, locale),
+                       Explained{tresk::ScheduleOf(denomination, DtOfPur.toStdString(),
+                                                   decimalSeparator, groupSeparator),
+                                 static_cast<int>(tresk::Val(FyS.toStdString()))});
+            //: Told to screen readers after Calculate: %1 is the amount shown. Word it as a
+            //: sentence of its own; it need not repeat the caption's words.
+            Announce(cmdCalc, tr("Accrued Interest %1").arg(cmdDate[0]->text()));
             break;
     }
 }
@@ -248,12 +251,4 @@ void Form1::forgetStaleResult() {
     if (!resultInputs || *resultInputs == inputsOnScreen()) return;
     resultInputs.reset();
     showAmount(QString());
-}
-
-void Form1::showAmount(const QString& text) {
-    cmdDate[0]->setText(text);
-    // An amount wider than the box shows its leading digits.
-    cmdDate[0]->setCursorPosition(0);
-    mnuCopy->setEnabled(!text.isEmpty());
-    hideSchedule();  // an amount that has a schedule shows it after this
 }

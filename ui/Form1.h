@@ -71,12 +71,16 @@ class Form1 : public QWidget {
     void hideCalendar(QWidget* nextFocus);
     void showNotice(const char* text);  // its English text, translated as it is shown
     void calculate();
-    void showAmount(const QString& text);
 
     // Form1Schedule.cpp
-    void showSchedule(const tresk::CertificateSchedule& schedule, int chosenYear,
-                      const std::function<QString(double)>& amountText);
-    void hideSchedule();
+    // The certificate's schedule behind an amount, and the financial year it was computed for.
+    struct Explained {
+        tresk::CertificateSchedule schedule;
+        int chosenYear;
+    };
+    // The result box's text, and what explains it: an amount without a schedule takes the
+    // previous amount's tooltip, description and Copy Schedule away.
+    void showAmount(const QString& text, const std::optional<Explained>& explained = std::nullopt);
 
     // What a shown result was computed from: the year (as its entry writes it, when the list's
     // text names one), the denomination's text and the date of purchase.

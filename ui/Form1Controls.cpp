@@ -75,17 +75,24 @@ void Form1::createControls() {
     // Created from the bottom of the stacking order up, so that later controls lie above.
     const QFont bold825 = Bold825();
     const QFont bold975 = Bold975();
+    //: The caption beside the denomination box (121 px), which also names the box to readers.
     Label[1] = Caption(this, "Label1", tr("Enter Denomination"), Twips(480, 960, 1815, 255),
                        bold825, false);
+    //: The caption beside the date box (145 px), which also names the box to readers without its
+    //: trailing blank.
     Label[2] = Caption(this, "Label2", tr("Enter Date of purchase "), Twips(120, 1560, 2175, 255),
                        bold825, false);
+    //: The caption beside the result box (121 px), which also names the box to readers.
     Label[3] = Caption(this, "Label3", tr("Accrued Interest"), Twips(480, 2880, 1815, 255), bold975,
                        false);
     Label[4] =
         Caption(this, "Label4", tr("Developed by -"), Twips(360, 3480, 1815, 255), bold975, true);
     Label[5] = Caption(this, "Label5", "Corvane", Twips(2040, 3720, 2415, 255), bold975, true);
-    Label[6] =
-        Caption(this, "Label6", tr("Financial Year"), Twips(840, 480, 1455, 255), bold825, true);
+    //: The caption beside the year list (97 px). Where the words do not fit, shorten them here
+    //: only: the list's name for readers and the schedule's column keep them whole.
+    Label[6] = Caption(this, "Label6", tr("Financial Year", "caption"), Twips(840, 480, 1455, 255),
+                       bold825, true);
+    //: The form of a year, shown above the year list and above the box of the year after it.
     Label[7] = Caption(this, "Label7", tr("\"YYYY\""), Twips(2520, 240, 735, 255), bold825, false);
     Label[8] = Caption(this, "Label8", tr("\"YYYY\""), Twips(3480, 240, 735, 255), bold825, false);
 
@@ -123,8 +130,11 @@ void Form1::createControls() {
     Combo1->setCompleter(nullptr);
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
     Combo1->lineEdit()->setMaxLength(kMaxTextLength);
-    // The list's own text takes the focus, so a reader names it after the caption as well.
-    Combo1->setAccessibleName(Label[6]->text());
+    // Readers hear the words whole where the caption is shortened to fit. The list's own text
+    // takes the focus, so it has the list's name as well.
+    //: Names the year list to readers, and heads a column of the schedule in the result's tooltip
+    //: and in the table Copy Schedule copies.
+    Combo1->setAccessibleName(tr("Financial Year"));
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
 
     txtDate = TextBox(this, "txtDate", Twips(2400, 1560, 1335, 285));

@@ -49,9 +49,10 @@ constexpr Substitution kSubstitutions[] = {
     {"Arial Narrow", "Nimbus Sans Narrow"},
 };
 
-// One face per script, named here rather than left to the font configuration's choice: Noto's UI
-// faces, drawn to fit the height of a control's line, with bold weights of their own. A Nastaliq
-// face is too tall for the window's rows, so Urdu is written in Naskh.
+// One face per script of the window's languages (the list in ui/CMakeLists.txt: a language in a
+// new script needs its face here), named rather than left to the font configuration's choice:
+// Noto's UI faces, drawn to fit the height of a control's line, with bold weights of their own. A
+// Nastaliq face is too tall for the window's rows, so Urdu is written in Naskh.
 constexpr const char* kScriptFaces[] = {
     "Noto Sans Devanagari UI", "Noto Sans Bengali UI",  "Noto Sans Telugu UI",
     "Noto Sans Tamil UI",      "Noto Sans Gujarati UI", "Noto Sans Kannada UI",

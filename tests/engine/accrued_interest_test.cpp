@@ -47,6 +47,13 @@ void ExpectSchedule(const Case& c) {
     const CertificateSchedule schedule = ScheduleOf(c.denomination, Day(c.y, c.m, c.d));
     EXPECT_EQ(schedule.years.size(), 6u) << c.name;
     EXPECT_TRUE(c.total == 0 || schedule.total == c.total) << c.name << " " << schedule.total;
+    // The purchase lies within its period's days, and the period owns its first and last day.
+    const PurchaseDays days = PurchaseDaysOf(schedule.period);
+    const double bought = DateSerial(c.y, static_cast<unsigned>(c.m), static_cast<unsigned>(c.d));
+    EXPECT_TRUE(days.first <= bought && bought <= days.last) << c.name;
+    EXPECT_TRUE(IssuePeriodOf(days.first) == schedule.period &&
+                IssuePeriodOf(days.last) == schedule.period)
+        << c.name;
     for (const ScheduleYear& row : schedule.years) {
         const Result run = Compute(c.denomination, Day(c.y, c.m, c.d), row.financialYear);
         sys_days on{};

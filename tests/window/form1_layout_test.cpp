@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "CalendarParts.h"
@@ -311,8 +313,8 @@ using LanguageTest = WindowTest;
 
 TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
     const auto english = qScopeGuard([] { UseLanguage(QLocale::c()); });
-    for (const char* lang : {"hi", "bn", "mr", "te", "ta", "gu", "ur", "kn", "ml", "pa", "or"}) {
-        SCOPED_TRACE(lang);
+    for (const QString& lang : QStringLiteral(TRESK_LANGUAGES).split(u',')) {
+        SCOPED_TRACE(lang.toStdString());
         const QLocale locale(lang);
         const QChar::Script script = locale.nativeLanguageName().at(0).script();
         const bool mirrored = locale.textDirection() == Qt::RightToLeft;
@@ -355,6 +357,13 @@ TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
         clickCalculate();
         EXPECT_EQ(box("cmdDate(0)")->text(), "88.30");
         EXPECT_TRUE(inScript(button("cmDate")->accessibleName()));
+        // The schedule's columns run in the window's direction, the year of life first.
+        const QString schedule = box("cmdDate(0)")->toolTip();
+        EXPECT_EQ(schedule.indexOf("88.30") < schedule.indexOf("<b>2</b>"), mirrored);
+        // Qt's own menu of a text box, found by the context and texts Qt looks it up by.
+        const std::unique_ptr<QMenu> menu(box("cmdAmt(0)")->createStandardContextMenu());
+        for (const QAction* action : menu->actions())
+            EXPECT_TRUE(action->isSeparator() || inScript(action->text()));
     }
 }
 
