@@ -94,11 +94,11 @@ IssuePeriod IssuePeriodOf(double purchaseDate) {
 }
 
 PurchaseDays PurchaseDaysOf(IssuePeriod period) {
-    PurchaseDays days{DateSerial(1, 1, 1), DateSerial(9999, 12, 31)};
+    PurchaseDays days;
     // Latest first: each period ends the day before the later one starts.
     for (const Schedule& schedule : kSchedules) {
         if (schedule.period == period) {
-            if (schedule.firstDay > days.first) days.first = schedule.firstDay;
+            if (std::isfinite(schedule.firstDay)) days.first = schedule.firstDay;
             return days;
         }
         days.last = schedule.firstDay - 1;

@@ -60,11 +60,11 @@ double RatePerThousand(double purchaseDate, int yearOfLife);
 enum class IssuePeriod { Before2001, From2001, From2002, From2003 };
 IssuePeriod IssuePeriodOf(double purchaseDate);
 
-// The first and last purchase day of an issue period. The earliest has no first day of its own
-// and the latest no last day: theirs are the first and last day the dates carry (years 1 to 9999).
+// The first and last purchase day of an issue period; the earliest period has no first day and
+// the latest no last day.
 struct PurchaseDays {
-    double first;
-    double last;
+    std::optional<double> first;
+    std::optional<double> last;
 };
 PurchaseDays PurchaseDaysOf(IssuePeriod period);
 

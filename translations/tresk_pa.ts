@@ -113,7 +113,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="137"/>
-        <location filename="../ui/ScheduleText.cpp" line="34"/>
+        <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Financial Year</source>
         <extracomment>Names the year list to readers, and heads a column of the schedule in the result&apos;s tooltip and in the table Copy Schedule copies.</extracomment>
         <translation>ਵਿੱਤੀ ਸਾਲ</translation>
@@ -168,39 +168,51 @@
         <translation>ਅਨੁਸੂਚੀ ਕਾਪੀ ਕਰੋ</translation>
     </message>
     <message>
-        <location filename="../ui/ScheduleText.cpp" line="30"/>
+        <location filename="../ui/ScheduleText.cpp" line="32"/>
         <source>Year of life</source>
         <extracomment>A column of the schedule, in the result&apos;s tooltip and in the table Copy Schedule copies: which year of the certificate&apos;s six it is.</extracomment>
         <translation>ਮਿਆਦ ਦਾ ਸਾਲ</translation>
     </message>
     <message>
-        <location filename="../ui/ScheduleText.cpp" line="33"/>
+        <location filename="../ui/ScheduleText.cpp" line="35"/>
         <source>Anniversary</source>
         <extracomment>A column of the schedule (tooltip and copied table): the day each year of the certificate&apos;s life completes.</extracomment>
         <translation>ਸਾਲਾਨਾ ਮਿਤੀ</translation>
     </message>
     <message>
-        <location filename="../ui/ScheduleText.cpp" line="36"/>
+        <location filename="../ui/ScheduleText.cpp" line="38"/>
         <source>Amount</source>
         <extracomment>A column of the schedule (tooltip and copied table): the interest of that year.</extracomment>
         <translation>ਰਕਮ</translation>
     </message>
     <message>
-        <location filename="../ui/ScheduleText.cpp" line="46"/>
+        <location filename="../ui/ScheduleText.cpp" line="48"/>
         <source>Total</source>
         <extracomment>The schedule&apos;s last row (tooltip and copied table): the interest of all six years.</extracomment>
         <translation>ਕੁੱਲ</translation>
     </message>
     <message>
-        <location filename="../ui/ScheduleText.cpp" line="103"/>
+        <location filename="../ui/ScheduleText.cpp" line="86"/>
+        <source>before %1</source>
+        <extracomment>%1 is the first day of the next period: the period holds every day before it.</extracomment>
+        <translation>%1 ਤੋਂ ਪਹਿਲਾਂ</translation>
+    </message>
+    <message>
+        <location filename="../ui/ScheduleText.cpp" line="90"/>
+        <source>from %1</source>
+        <extracomment>%1 is the period&apos;s first day; it has no last one.</extracomment>
+        <translation>%1 ਤੋਂ</translation>
+    </message>
+    <message>
+        <location filename="../ui/ScheduleText.cpp" line="93"/>
         <source>from %1 to %2</source>
-        <extracomment>The days of purchase whose certificates share one schedule of rates, put in for %3 of &quot;Year %1 of the certificate&apos;s life, …&quot;: %1 is its first day, %2 its last.</extracomment>
+        <extracomment>%1 is the period&apos;s first day, %2 its last.</extracomment>
         <translation>%1 ਤੋਂ %2 ਤੱਕ</translation>
     </message>
     <message>
-        <location filename="../ui/ScheduleText.cpp" line="107"/>
+        <location filename="../ui/ScheduleText.cpp" line="132"/>
         <source>Year %1 of the certificate&apos;s life, anniversary on %2, rates of certificates bought %3</source>
-        <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;).</extracomment>
+        <extracomment>Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of its anniversary, %3 the issue period (&quot;from %1 to %2&quot;, &quot;before %1&quot; or &quot;from %1&quot;).</extracomment>
         <translation>ਸਰਟੀਫਿਕੇਟ ਦੀ ਮਿਆਦ ਦਾ ਸਾਲ %1, ਸਾਲਾਨਾ ਮਿਤੀ %2, %3 ਖਰੀਦੇ ਸਰਟੀਫਿਕੇਟਾਂ ਦੀਆਂ ਵਿਆਜ ਦਰਾਂ</translation>
     </message>
 </context>

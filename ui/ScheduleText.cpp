@@ -78,6 +78,22 @@ QString HtmlRow(const QStringList& cells, const char* tag, const QPalette& palet
     return row + written.join(QString()) + QStringLiteral("</tr>");
 }
 
+// The days of purchase whose certificates share one schedule of rates, put in for %3 of "Year %1
+// of the certificate's life, …". The earliest period has no first day, the latest no last.
+QString PeriodText(const tresk::PurchaseDays& days) {
+    if (!days.first) {
+        //: %1 is the first day of the next period: the period holds every day before it.
+        return QCoreApplication::translate("Form1", "before %1").arg(DateText(*days.last + 1));
+    }
+    if (!days.last) {
+        //: %1 is the period's first day; it has no last one.
+        return QCoreApplication::translate("Form1", "from %1").arg(DateText(*days.first));
+    }
+    //: %1 is the period's first day, %2 its last.
+    return QCoreApplication::translate("Form1", "from %1 to %2")
+        .arg(DateText(*days.first), DateText(*days.last));
+}
+
 }  // namespace
 
 QString AmountText(double amount, const QLocale& locale) {
@@ -110,13 +126,9 @@ QString ScheduleTable(const tresk::CertificateSchedule& schedule, const QLocale&
 QString ScheduleDescription(const tresk::CertificateSchedule& schedule, int chosenYear) {
     for (const tresk::ScheduleYear& year : schedule.years) {
         if (year.financialYear != chosenYear) continue;
-        const tresk::PurchaseDays days = tresk::PurchaseDaysOf(schedule.period);
-        //: The days of purchase whose certificates share one schedule of rates, put in for %3 of
-        //: "Year %1 of the certificate's life, …": %1 is its first day, %2 its last.
-        const QString period = QCoreApplication::translate("Form1", "from %1 to %2")
-                                   .arg(DateText(days.first), DateText(days.last));
+        const QString period = PeriodText(tresk::PurchaseDaysOf(schedule.period));
         //: Told to screen readers of the amount: %1 is the year of life (1 to 6), %2 the date of
-        //: its anniversary, %3 the issue period ("from %1 to %2").
+        //: its anniversary, %3 the issue period ("from %1 to %2", "before %1" or "from %1").
         return QCoreApplication::translate("Form1",
                                            "Year %1 of the certificate's life, anniversary on %2, "
                                            "rates of certificates bought %3")

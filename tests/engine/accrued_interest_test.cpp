@@ -50,9 +50,12 @@ void ExpectSchedule(const Case& c) {
     // The purchase lies within its period's days, and the period owns its first and last day.
     const PurchaseDays days = PurchaseDaysOf(schedule.period);
     const double bought = DateSerial(c.y, static_cast<unsigned>(c.m), static_cast<unsigned>(c.d));
-    EXPECT_TRUE(days.first <= bought && bought <= days.last) << c.name;
-    EXPECT_TRUE(IssuePeriodOf(days.first) == schedule.period &&
-                IssuePeriodOf(days.last) == schedule.period)
+    const double first = days.first.value_or(DateSerial(1, 1, 1));
+    const double last = days.last.value_or(DateSerial(9999, 12, 31));
+    EXPECT_TRUE(first <= bought && bought <= last) << c.name;
+    EXPECT_TRUE(IssuePeriodOf(first) == schedule.period && IssuePeriodOf(last) == schedule.period &&
+                (!days.first || IssuePeriodOf(first - 1) != schedule.period) &&
+                (!days.last || IssuePeriodOf(last + 1) != schedule.period))
         << c.name;
     for (const ScheduleYear& row : schedule.years) {
         const Result run = Compute(c.denomination, Day(c.y, c.m, c.d), row.financialYear);
