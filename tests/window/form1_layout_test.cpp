@@ -311,6 +311,14 @@ using LanguageTest = WindowTest;
 
 TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
     const auto english = qScopeGuard([] { UseLanguage(QLocale::c()); });
+    // Every caption's ink inside its control: first a caption whose stacked marks rise above its
+    // label, then each language's.
+    QLabel marks(QString::fromUtf8("a\u0302\u0302\u0302"));
+    marks.setGeometry(32, 192, 121, 17);
+    marks.setFont(Bold825());
+    CentreCaptionInk(&marks);
+    EXPECT_TRUE(marks.rect().contains(InkOf(&marks, marks.text(), marks.alignment())))
+        << "marks above the label";
     for (const char* lang : {"hi", "bn", "mr", "te", "ta", "gu", "ur", "kn", "ml", "pa", "or"}) {
         SCOPED_TRACE(lang);
         const QLocale locale(lang);
