@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -10,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "AccruedInterest.h"
 #include "Conversions.h"
@@ -40,7 +43,7 @@ class Form1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     friend class Form1Inspector;  // lets tests read the fields
@@ -49,6 +52,10 @@ class Form1 : public QWidget {
     void createControls();
     void setTabOrder();
     void connectHandlers();
+    void placeControls();
+    // A rect of the left-to-right design as this window shows it, mirrored across its width when
+    // it is laid out right to left; the same call takes a shown rect back to the design.
+    QRect visualRect(const QRect& rect) const;
 
     // The handlers
     void Form_Load();
@@ -106,6 +113,8 @@ class Form1 : public QWidget {
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
     QAction* mnuCopy = nullptr;      // copies the result box's text
     QAction* mnuCopySchedule = nullptr;
+    // Every control and line at its place in the left-to-right design.
+    std::vector<std::pair<QWidget*, QRect>> designPlaces;
 
     std::function<double()> today;
     std::int16_t ctr = 0;

@@ -215,10 +215,10 @@ QPalette WindowPalette() {
     return palette;
 }
 
-void PaintCaptionRed(QLabel* label) {
-    QPalette palette = label->palette();
+void PaintRed(QWidget* widget) {
+    QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, kRed);
-    label->setPalette(palette);
+    widget->setPalette(palette);
 }
 
 QIcon WindowIcon() {

@@ -34,7 +34,8 @@ QFont Bold975();
 void CentreCaptionInk(QLabel* label);
 
 QPalette WindowPalette();
-void PaintCaptionRed(QLabel* label);
+// Captions and lines in red: the colour a widget draws its text in.
+void PaintRed(QWidget* widget);
 QIcon WindowIcon();
 void ApplyCalendarLook(QCalendarWidget* calendar);
 
