@@ -54,6 +54,7 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     // Reading the first image loads Qt's list of image format plugins, which would hold back the
     // window's first appearance by a few milliseconds; the icon follows right after it instead.
     QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon()); });
+    ApplyApplicationFont();
     setFont(DefaultFont());
     setPalette(WindowPalette());
     setAutoFillBackground(true);

@@ -164,6 +164,13 @@ QFont Bold975() {
     return WindowFont(QStringLiteral("MS Sans Serif"), 9.75, 700);
 }
 
+void ApplyApplicationFont() {
+    QFont font = QApplication::font();
+    if (font.families().contains(ScriptFaces().constLast())) return;
+    font.setFamilies(font.families() + ScriptFaces());
+    QApplication::setFont(font);
+}
+
 void CentreCaptionInk(QLabel* label) {
     // Drawn as the label draws it, unclipped, with room above and below.
     constexpr int kRoom = 40;

@@ -28,6 +28,9 @@ QFont WindowFont(const QString& face, double points, int weight);
 QFont DefaultFont();
 QFont Bold825();
 QFont Bold975();
+// Notices, menus and tooltips are windows of their own, drawn in the application's font: it falls
+// back on the scripts' faces as the window's own fonts do.
+void ApplyApplicationFont();
 
 // The marks of some scripts reach far above or below the line that a label centres, and out of
 // a label as low as the window's: such a caption has its ink centred instead.
