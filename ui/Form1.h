@@ -30,8 +30,9 @@ class QTableView;
 // The calculator's one window: the controls at fixed places, the fields the handlers share,
 // and one handler per event that the window answers.
 //
-// Form1.cpp holds the handlers, Form1Controls.cpp makes and places the controls, and
-// Form1Input.cpp holds the rules for keys, clicks and the focus; the look is WindowLook's.
+// Form1.cpp holds the handlers, Form1Controls.cpp makes and places the controls, Form1Input.cpp
+// holds the rules for keys, clicks and the focus, and Form1Schedule.cpp the schedule behind a
+// shown amount; the look is WindowLook's, the language Translation's.
 class Form1 : public QWidget {
     Q_OBJECT
 
