@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kTranslatorName = QStringLiteral("tresk_translator");
+constexpr char kTranslatorName[] = "tresk_translator";
 
 }  // namespace
 
