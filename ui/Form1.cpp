@@ -47,12 +47,14 @@ Form1::Form1(QWidget* parent, std::function<double()> today)
     setWindowTitle(tr(kTitle));
     // The frame offers no maximise button, but the window takes any size a window manager or
     // compositor gives it (a Wayland compositor's maximised size must be obeyed to the pixel);
-    // the layout stays where it is and the surface fills the rest.
+    // the layout keeps to the leading edge, the right one in a right-to-left language, and the
+    // surface fills the rest.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Reading the first image loads Qt's list of image format plugins, which would hold back the
     // window's first appearance by a few milliseconds; the icon follows right after it instead.
     QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon()); });
+    ApplyApplicationFont();
     setFont(DefaultFont());
     setPalette(WindowPalette());
     setAutoFillBackground(true);

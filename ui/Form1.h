@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -10,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "AccruedInterest.h"
 #include "Conversions.h"
@@ -27,8 +30,9 @@ class QTableView;
 // The calculator's one window: the controls at fixed places, the fields the handlers share,
 // and one handler per event that the window answers.
 //
-// Form1.cpp holds the handlers, Form1Controls.cpp makes and places the controls, and
-// Form1Input.cpp holds the rules for keys, clicks and the focus; the look is WindowLook's.
+// Form1.cpp holds the handlers, Form1Controls.cpp makes and places the controls, Form1Input.cpp
+// holds the rules for keys, clicks and the focus, and Form1Schedule.cpp the schedule behind a
+// shown amount; the look is WindowLook's, the language Translation's.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -40,7 +44,7 @@ class Form1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     friend class Form1Inspector;  // lets tests read the fields
@@ -49,6 +53,10 @@ class Form1 : public QWidget {
     void createControls();
     void setTabOrder();
     void connectHandlers();
+    void placeControls();
+    // A rect of the left-to-right design as this window shows it, mirrored across its width when
+    // it is laid out right to left; the same call takes a shown rect back to the design.
+    QRect visualRect(const QRect& rect) const;
 
     // The handlers
     void Form_Load();
@@ -110,6 +118,8 @@ class Form1 : public QWidget {
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
     QAction* mnuCopy = nullptr;      // copies the result box's text
     QAction* mnuCopySchedule = nullptr;
+    // Every control and line at its place in the left-to-right design.
+    std::vector<std::pair<QWidget*, QRect>> designPlaces;
 
     std::function<double()> today;
     std::int16_t ctr = 0;

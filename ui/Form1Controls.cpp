@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
@@ -25,9 +25,6 @@ constexpr int kTwipsPerPixel = 15;
 QRect Twips(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
             height / kTwipsPerPixel};
-}
-QPoint TwipsPoint(int x, int y) {
-    return {x / kTwipsPerPixel, y / kTwipsPerPixel};
 }
 
 // QLineEdit measures, lays out and paints its whole text at every change and repaint, and cuts an
@@ -53,6 +50,19 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
     return button;
 }
 
+// A line of the design: a strip in the colour of text, beneath the controls and placed as they are.
+QWidget* Line(QWidget* parent, const QString& name, const QRect& geometry, bool red) {
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    line->setGeometry(geometry);
+    line->setBackgroundRole(QPalette::WindowText);
+    line->setAutoFillBackground(true);
+    // A click on a line is a click on the window, as it was when the window drew its lines.
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (red) PaintRed(line);
+    return line;
+}
+
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                 const QFont& font, bool red) {
     auto* label = new QLabel(text, parent);
@@ -61,7 +71,7 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
-    if (red) PaintCaptionRed(label);
+    if (red) PaintRed(label);
     CentreCaptionInk(label);
     return label;
 }
@@ -75,6 +85,8 @@ void Form1::createControls() {
     // Created from the bottom of the stacking order up, so that later controls lie above.
     const QFont bold825 = Bold825();
     const QFont bold975 = Bold975();
+    Line(this, "Line1", Twips(0, 3345, 4935, 30), true);
+    Line(this, "Line2", Twips(3240, 600, 255, 15), false);
     //: The caption beside the denomination box (121 px), which also names the box to readers.
     Label[1] = Caption(this, "Label1", tr("Enter Denomination"), Twips(480, 960, 1815, 255),
                        bold825, false);
@@ -184,11 +196,25 @@ void Form1::createControls() {
     addAction(mnuCopy);
     mnuCopySchedule = new QAction(tr("Copy Schedule"), this);
 
-    // Qt mirrors what layouts place, not fixed places: a right-to-left window mirrors its own.
-    if (isRightToLeft()) {
-        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            control->setGeometry(QStyle::visualRect(Qt::RightToLeft, rect(), control->geometry()));
-    }
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        designPlaces.emplace_back(control, control->geometry());
+    placeControls();
+}
+
+// Qt mirrors what layouts place, not fixed places: a right-to-left window mirrors its own, across
+// whatever width it is given.
+void Form1::placeControls() {
+    for (const auto& [control, place] : designPlaces)
+        control->setGeometry(visualRect(place));
+}
+
+QRect Form1::visualRect(const QRect& rect) const {
+    return QStyle::visualRect(layoutDirection(), this->rect(), rect);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeControls();
 }
 
 void Form1::setTabOrder() {
@@ -225,17 +251,4 @@ void Form1::connectHandlers() {
         box->installEventFilter(this);
     }
     Calendar1Grid->installEventFilter(this);
-}
-
-void Form1::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    const auto point = [this](int x, int y) {
-        const QPoint logical = TwipsPoint(x, y);
-        return isRightToLeft() ? QPoint(minimumWidth() - logical.x(), logical.y()) : logical;
-    };
-    painter.setPen(QPen(kRed, 2));
-    painter.drawLine(point(0, 3360), point(4920, 3360));  // Line1
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(point(3240, 600), point(3480, 600));  // Line2
 }

@@ -96,11 +96,10 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(mnuCopy);
     menu->addAction(mnuCopySchedule);
-    // From the keyboard the menu hangs from the box's leading edge.
-    const QPoint edge = isRightToLeft()
-                            ? result.bottomRight() - QPoint(menu->sizeHint().width() - 1, 0)
-                            : result.bottomLeft();
-    menu->popup(byKeyboard ? mapToGlobal(edge) : event->globalPos());
+    // From the keyboard the menu hangs from the box's leading edge: from its left edge in the
+    // design, mirrored with the box.
+    const QRect designMenu(visualRect(result).bottomLeft(), menu->sizeHint());
+    menu->popup(byKeyboard ? mapToGlobal(visualRect(designMenu).topLeft()) : event->globalPos());
     // Opened from the keyboard, a menu stands on its first item, so readers have one to speak.
     if (byKeyboard) menu->setActiveAction(mnuCopy);
 }

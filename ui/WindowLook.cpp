@@ -165,6 +165,13 @@ QFont Bold975() {
     return WindowFont(QStringLiteral("MS Sans Serif"), 9.75, 700);
 }
 
+void ApplyApplicationFont() {
+    QFont font = QApplication::font();
+    if (font.families().contains(ScriptFaces().constLast())) return;
+    font.setFamilies(font.families() + ScriptFaces());
+    QApplication::setFont(font);
+}
+
 void CentreCaptionInk(QLabel* label) {
     // Drawn as the label draws it, unclipped, with room above and below.
     constexpr int kRoom = 40;
@@ -175,14 +182,20 @@ void CentreCaptionInk(QLabel* label) {
     painter.drawText(QRect(QPoint(0, kRoom), label->size()), label->alignment() | Qt::TextDontClip,
                      label->text());
     painter.end();
-    int top = -1;
-    int bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
+    const auto inked = [&image](int y) {
         const uchar* row = image.constScanLine(y);
-        if (std::all_of(row, row + image.width(), [](uchar alpha) { return alpha == 0; })) continue;
-        if (top < 0) top = y - kRoom;
-        bottom = y - kRoom;
-    }
+        return std::any_of(row, row + image.width(), [](uchar alpha) { return alpha != 0; });
+    };
+    int first = 0;
+    while (first < image.height() && !inked(first))
+        ++first;
+    if (first == image.height()) return;
+    int last = image.height() - 1;
+    while (!inked(last))
+        --last;
+    // In the label's rows: ink above it has negative ones.
+    const int top = first - kRoom;
+    const int bottom = last - kRoom;
     if (top >= 0 && bottom < label->height()) return;
     // Margins move the centred line by half their difference.
     const int shift = (label->height() - (bottom - top + 1)) / 2 - top;
@@ -210,10 +223,10 @@ QPalette WindowPalette() {
     return palette;
 }
 
-void PaintCaptionRed(QLabel* label) {
-    QPalette palette = label->palette();
+void PaintRed(QWidget* widget) {
+    QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, kRed);
-    label->setPalette(palette);
+    widget->setPalette(palette);
 }
 
 QIcon WindowIcon() {

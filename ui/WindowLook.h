@@ -28,13 +28,17 @@ QFont WindowFont(const QString& face, double points, int weight);
 QFont DefaultFont();
 QFont Bold825();
 QFont Bold975();
+// Notices, menus and tooltips are windows of their own, drawn in the application's font: it falls
+// back on the scripts' faces as the window's own fonts do.
+void ApplyApplicationFont();
 
 // The marks of some scripts reach far above or below the line that a label centres, and out of
 // a label as low as the window's: such a caption has its ink centred instead.
 void CentreCaptionInk(QLabel* label);
 
 QPalette WindowPalette();
-void PaintCaptionRed(QLabel* label);
+// Captions and lines in red: the colour a widget draws its text in.
+void PaintRed(QWidget* widget);
 QIcon WindowIcon();
 void ApplyCalendarLook(QCalendarWidget* calendar);
 

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QGridLayout>
@@ -75,6 +76,8 @@ const ControlRow kControls[] = {
     {"Label2", "QLabel", 120, 1560, 2175, 255, "Enter Date of purchase ", 8.25, 700, false, true,
      true},
     {"Label1", "QLabel", 480, 960, 1815, 255, "Enter Denomination", 8.25, 700, false, true, true},
+    {"Line2", "QWidget", 3240, 600, 255, 15, "", 0, 0, false, true, true},
+    {"Line1", "QWidget", 0, 3345, 4935, 30, "", 0, 0, false, true, true},
 };
 
 QString CaptionOf(const QWidget* control) {
@@ -313,6 +316,14 @@ using LanguageTest = WindowTest;
 
 TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
     const auto english = qScopeGuard([] { UseLanguage(QLocale::c()); });
+    // Every caption's ink inside its control: first a caption whose stacked marks rise above its
+    // label, then each language's.
+    QLabel marks(QString::fromUtf8("a\u0302\u0302\u0302"));
+    marks.setGeometry(32, 192, 121, 17);
+    marks.setFont(Bold825());
+    CentreCaptionInk(&marks);
+    EXPECT_TRUE(marks.rect().contains(InkOf(&marks, marks.text(), marks.alignment())))
+        << "marks above the label";
     for (const QString& lang : QStringLiteral(TRESK_LANGUAGES).split(u',')) {
         SCOPED_TRACE(lang.toStdString());
         const QLocale locale(lang);
@@ -323,29 +334,36 @@ TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
         };
         ASSERT_EQ(UseLanguage(locale), lang);
         newWindow();
-        for (const ControlRow& row : kControls) {
-            SCOPED_TRACE(row.name);
-            QWidget* widget = control(row.name);
-            EXPECT_EQ(widget->x(), mirrored ? 331 - (row.left + row.width) / 15 : row.left / 15);
-            const QString caption = CaptionOf(widget);
-            if (caption.isEmpty()) continue;
-            const bool word = QChar(row.caption[0]).isLetter() && caption != "Corvane";
-            EXPECT_TRUE(word ? inScript(caption) : caption == row.caption);
-            const auto* label = qobject_cast<QLabel*>(widget);
-            const int alignment =
-                label ? QStyle::visualAlignment(widget->layoutDirection(), label->alignment())
-                      : int(Qt::AlignCenter);
-            EXPECT_EQ(bool(alignment & Qt::AlignRight), label && mirrored);
-            const QRect room = label ? widget->rect().adjusted(-1, 0, 1, 0)
-                                     : widget->rect().adjusted(2, 2, -2, -2);
-            EXPECT_TRUE(room.contains(InkOf(widget, caption, alignment)));
-            QTextLayout layout(caption, widget->font());
-            layout.beginLayout();
-            layout.createLine();
-            layout.endLayout();
-            for (const QGlyphRun& run : layout.glyphRuns())  // no empty box, no face by chance
-                EXPECT_TRUE(!run.glyphIndexes().contains(0) &&
-                            widget->font().families().contains(run.rawFont().familyName()));
+        // At the design size, and enlarged as a window manager may make it.
+        for (const QSize size : {QSize(331, 268), QSize(800, 600)}) {
+            window->resize(size);
+            QApplication::processEvents();
+            ASSERT_EQ(window->size(), size);
+            for (const ControlRow& row : kControls) {
+                SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(size.width()));
+                QWidget* widget = control(row.name);
+                EXPECT_EQ(widget->x(),
+                          mirrored ? size.width() - (row.left + row.width) / 15 : row.left / 15);
+                const QString caption = CaptionOf(widget);
+                if (caption.isEmpty()) continue;
+                const bool word = QChar(row.caption[0]).isLetter() && caption != "Corvane";
+                EXPECT_TRUE(word ? inScript(caption) : caption == row.caption);
+                const auto* label = qobject_cast<QLabel*>(widget);
+                const int alignment =
+                    label ? QStyle::visualAlignment(widget->layoutDirection(), label->alignment())
+                          : int(Qt::AlignCenter);
+                EXPECT_EQ(bool(alignment & Qt::AlignRight), label && mirrored);
+                const QRect room = label ? widget->rect().adjusted(-1, 0, 1, 0)
+                                         : widget->rect().adjusted(2, 2, -2, -2);
+                EXPECT_TRUE(room.contains(InkOf(widget, caption, alignment)));
+                QTextLayout layout(caption, widget->font());
+                layout.beginLayout();
+                layout.createLine();
+                layout.endLayout();
+                for (const QGlyphRun& run : layout.glyphRuns())  // no empty box, no face by chance
+                    EXPECT_TRUE(!run.glyphIndexes().contains(0) &&
+                                widget->font().families().contains(run.rawFont().familyName()));
+            }
         }
         chooseYear(currentYear());
         typeDenomination("1000");
@@ -364,6 +382,15 @@ TEST_F(LanguageTest, EachLanguageInItsScriptWholeInEveryControl) {
         const std::unique_ptr<QMenu> menu(box("cmdAmt(0)")->createStandardContextMenu());
         for (const QAction* action : menu->actions())
             EXPECT_TRUE(action->isSeparator() || inScript(action->text()));
+        // From the keyboard the result's menu hangs from the box's leading edge.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(button("cmdCalc"), &menuKey);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        const QRect result(box("cmdDate(0)")->mapToGlobal(QPoint()), box("cmdDate(0)")->size());
+        EXPECT_EQ(mirrored ? popup->geometry().right() : popup->x(),
+                  mirrored ? result.right() : result.left());
+        popup->close();
     }
 }
 
