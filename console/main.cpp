@@ -10,8 +10,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h before it.
+#include <shellapi.h>
 #endif
 
 namespace {

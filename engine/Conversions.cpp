@@ -271,10 +271,10 @@ std::optional<double> StrictDenomination(std::string_view text, std::string_view
                                          std::string_view groupSeparator) {
     // Plain digits, the usual form in a file, are their own value.
     if (!text.empty() && text.size() <= 15 && std::all_of(text.begin(), text.end(), IsDigit)) {
-        double value = 0;
+        std::uint64_t value = 0;
         for (const char c : text)
-            value = value * 10 + (c - '0');
-        return value;
+            value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        return static_cast<double>(value);
     }
     const PlainNumber plain = PlainDenomination(text, decimalSeparator, groupSeparator);
     const std::string& digits = plain.text;

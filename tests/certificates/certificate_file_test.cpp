@@ -95,7 +95,7 @@ TEST(CertificateFile, ReadsEachFieldStrictly) {
         const std::string header = row.separator == ';'
                                        ? "Certificate;Denomination;Date of purchase\n"
                                        : "Certificate,Denomination,Date of purchase\n";
-        EXPECT_EQ(Entries(header + row.record + "\n"), "2:" + std::string(row.entry) + "\n")
+        EXPECT_EQ(Entries(header + row.record + "\n"), std::string("2:") + row.entry + "\n")
             << row.name;
     }
 }
@@ -137,8 +137,8 @@ std::string Contents(const std::filesystem::path& path) {
 
 TEST(AtomicFile, ASaveThatFailsChangesNothing) {
     namespace fs = std::filesystem;
-    const fs::path folder =
-        fs::temp_directory_path() / ("tresk-" + std::to_string(std::random_device()()));
+    const fs::path folder = fs::temp_directory_path() /
+                            (std::string("tresk-") += std::to_string(std::random_device()()));
     fs::create_directories(folder);
     const fs::path file = folder / "family.csv";
     std::ofstream(file, std::ios::binary) << "old";

@@ -100,8 +100,9 @@ TEST(Console, EveryAmountIsCalculates) {
     std::string file = "Denomination,Date of purchase,Certificate\r\n";
     std::vector<std::string> expected;
     for (int i = 0; i < 2000; ++i) {
-        const std::string denomination = std::to_string(random() % 100000 + 1) +
-                                         (i % 3 == 0 ? "." + std::to_string(random() % 100) : "");
+        const std::string denomination =
+            std::to_string(random() % 100000 + 1) +
+            (i % 3 == 0 ? std::string(".") += std::to_string(random() % 100) : "");
         const std::string date = tresk::DateText(tresk::DateSerial(
             static_cast<int>(1998 + random() % 30), random() % 12 + 1, random() % 28 + 1));
         file += denomination + "," + date + ",C" + std::to_string(i) + "\r\n";

@@ -18,8 +18,10 @@ std::string ReadAll(const std::string& bytes, char* separator = nullptr, bool ke
         seen += std::to_string(record.line) + ":";
         if (record.tooLong) seen += "!";
         if (record.openQuote) seen += "?";
-        for (std::size_t i = 0; i < record.fields.size(); ++i)
-            seen += (i > 0 ? "|" : "") + std::string(record.fields[i]);
+        for (std::size_t i = 0; i < record.fields.size(); ++i) {
+            if (i > 0) seen += '|';
+            seen += record.fields[i];
+        }
         if (keepRaw) seen += "=" + record.raw;
         seen += "\n";
     }
