@@ -14,7 +14,7 @@ echo "built $(basename "$deb") and $(basename "$dbgsym")"
 
 id=org.tresk.InterestCalculator
 contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
-for file in ./usr/bin/tresk-interest-calculator \
+for file in ./usr/bin/tresk-interest-calculator ./usr/bin/tresk-interest \
             ./usr/share/applications/$id.desktop \
             ./usr/share/metainfo/$id.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/$id.svg \
@@ -39,9 +39,11 @@ dpkg-deb -c "$dbgsym" | grep -F "/usr/lib/debug/.build-id/${build_id:0:2}/${buil
 echo 'int main(void) { return 0; }' | gcc -x c -fcf-protection -o "$out/bare" -
 required=(Position 'Stack protected' Fortify 'Read-only relocations' 'Immediate binding')
 readelf -n "$out/bare" | grep -q 'x86 feature: IBT, SHSTK' && required+=('Control flow')
-report=$(hardening-check "$binary" || true)
-echo "$report"
-for feature in "${required[@]}"; do
-    grep -q "^ $feature.*: yes" <<<"$report" || { echo "not hardened: $feature"; exit 1; }
+for program in "$binary" "$out/root/usr/bin/tresk-interest"; do
+    report=$(hardening-check "$program" || true)
+    echo "$report"
+    for feature in "${required[@]}"; do
+        grep -q "^ $feature.*: yes" <<<"$report" || { echo "not hardened: $feature"; exit 1; }
+    done
 done
 "$smoke" "$binary"
