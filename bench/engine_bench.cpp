@@ -15,6 +15,18 @@ void BM_ComputeAccruedInterest(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeAccruedInterest);
 
+// The engine's share of answering one certificate of a file for a year: its year of life there
+// and the interest that accrues, as tresk-interest asks for them.
+void BM_CertificateYear(benchmark::State& state) {
+    const double purchase = tresk::DateSerial(2019, 6, 15);
+    for (auto _ : state) {
+        const int year = tresk::YearOfLifeIn(purchase, 2024);
+        auto amount = tresk::InterestOf(10000, purchase, year);
+        benchmark::DoNotOptimize(amount);
+    }
+}
+BENCHMARK(BM_CertificateYear);
+
 void BM_Format(benchmark::State& state, double amount) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(amount);
