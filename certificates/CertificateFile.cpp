@@ -247,7 +247,7 @@ void ParseEntry(const csv::Record& record, const Columns& columns, char separato
     if (record.tooLong) return fail(Problem::TooLong);
     if (record.openQuote) return fail(Problem::OpenQuote);
     for (const std::string_view field : record.fields) {
-        if (!IsUtf8Text(field)) return fail(Problem::NotText);
+        if (!record.ascii && !IsUtf8Text(field)) return fail(Problem::NotText);
     }
     if (record.fields.size() < columns.count) return fail(Problem::TooFewFields);
     if (columns.denomination < 0) return fail(Problem::NoDenomination);

@@ -1,7 +1,6 @@
 #include "Csv.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -88,7 +87,8 @@ void Reader::Start() {
     const std::size_t* chosen = content || firstLine ? counts : first;
     const std::size_t* most = std::max_element(chosen, chosen + 3);
     if (*most > 0) separator_ = "\t;,"[most - chosen];
-    for (const char c : {separator_, '"', '\n', '\r'})
+    // A NUL takes a record the long way, where it is found not to be text.
+    for (const char c : {separator_, '"', '\n', '\r', '\0'})
         special_[static_cast<unsigned char>(c)] = true;
 }
 
@@ -159,6 +159,7 @@ bool Reader::Next(Record& record) {
     record.tooLong = false;
     record.openQuote = false;
     record.quoted = false;
+    record.ascii = false;
     record.line = line_;
     if (pos_ == buffer_.size() && !Fill()) return false;
     if (QuickRecord(record)) return true;
@@ -206,31 +207,15 @@ bool Reader::Next(Record& record) {
     return true;
 }
 
-// Whether any of eight bytes is one of the four, by the classic test for a zero byte in a word.
-bool AnyOf(std::uint64_t bytes, const std::uint64_t (&wanted)[4]) {
-    constexpr std::uint64_t kLow = 0x0101010101010101u;
-    constexpr std::uint64_t kHigh = 0x8080808080808080u;
-    std::uint64_t found = 0;
-    for (const std::uint64_t each : wanted) {
-        const std::uint64_t x = bytes ^ each;
-        found |= (x - kLow) & ~x & kHigh;
-    }
-    return found != 0;
-}
-
 bool Reader::QuickRecord(Record& record) {
     const char* const data = buffer_.data();
     const char* const stop = data + buffer_.size();
     const char* field = data + pos_;
-    const std::uint64_t wanted[4] = {0x0101010101010101u * static_cast<unsigned char>(separator_),
-                                     0x0101010101010101u * '"', 0x0101010101010101u * '\n',
-                                     0x0101010101010101u * '\r'};
+    unsigned char high = 0;  // the top bit of any byte: not ASCII
     for (const char* at = field; at < stop; ++at) {
-        // Eight plain bytes at a time, and one at a time near what ends a field.
-        std::uint64_t eight = 0;
-        while (stop - at >= 8 && (std::memcpy(&eight, at, 8), !AnyOf(eight, wanted)))
-            at += 8;
-        if (!special_[static_cast<unsigned char>(*at)]) continue;
+        const auto byte = static_cast<unsigned char>(*at);
+        high |= byte;
+        if (!special_[byte]) continue;
         if (*at == separator_) {
             record.fields.emplace_back(field, at - field);
             field = at + 1;
@@ -238,8 +223,10 @@ bool Reader::QuickRecord(Record& record) {
         }
         const bool crlf = *at == '\r' && at + 1 < stop && at[1] == '\n';
         const bool cut = *at == '\r' && at + 1 == stop && !eof_;
-        if (*at == '"' || cut || static_cast<std::size_t>(at - data) - pos_ > kMaxRecord) break;
+        const bool plain = *at == '\n' || *at == '\r';
+        if (!plain || cut || static_cast<std::size_t>(at - data) - pos_ > kMaxRecord) break;
         record.fields.emplace_back(field, at - field);
+        record.ascii = high < 0x80;
         if (keepRaw_) record.raw.assign(data + pos_, at);
         line_ += 1;
         pos_ = static_cast<std::size_t>(at - data) + (crlf ? 2 : 1);

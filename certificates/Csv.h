@@ -22,6 +22,7 @@ struct Record {
     bool tooLong = false;    // over kMaxRecord: no fields
     bool openQuote = false;  // the file ended inside a quoted field
     bool quoted = false;     // a field was quoted
+    bool ascii = false;      // known to be ASCII without a NUL; false where not known
     std::string storage;     // what the fields view
 };
 

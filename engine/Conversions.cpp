@@ -270,7 +270,8 @@ double ReadDenomination(std::string_view text, std::string_view decimalSeparator
 std::optional<double> StrictDenomination(std::string_view text, std::string_view decimalSeparator,
                                          std::string_view groupSeparator) {
     // Plain digits, the usual form in a file, are their own value.
-    if (!text.empty() && text.size() <= 15 && std::all_of(text.begin(), text.end(), IsDigit)) {
+    if (!text.empty() && text.size() <= 15 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); })) {
         std::uint64_t value = 0;
         for (const char c : text)
             value = value * 10 + static_cast<std::uint64_t>(c - '0');
