@@ -224,6 +224,15 @@ std::optional<double> DenominationField(std::string_view text, char separator) {
 }
 
 std::optional<double> DateField(std::string_view text) {
+    // DD/MM/YYYY, as the window and most files write it, needs no search for its parts.
+    const auto digit = [&](std::size_t i) { return static_cast<unsigned>(text[i] - '0'); };
+    if (text.size() == 10 && text[2] == '/' && text[5] == '/' &&
+        std::all_of(text.begin(), text.end(),
+                    [](char c) { return c == '/' || (c >= '0' && c <= '9'); })) {
+        return TryDateSerial(
+            static_cast<int>(digit(6) * 1000 + digit(7) * 100 + digit(8) * 10 + digit(9)),
+            digit(3) * 10 + digit(4), digit(0) * 10 + digit(1));
+    }
     text = Trimmed(text);
     const bool ascii = std::all_of(text.begin(), text.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });

@@ -4,6 +4,10 @@
 #include <cstring>
 #include <utility>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tresk::csv {
 namespace {
 
@@ -207,15 +211,38 @@ bool Reader::Next(Record& record) {
     return true;
 }
 
+const char* Reader::NextSpecial(const char* at, const char* stop, unsigned& high) const {
+#ifdef __SSE2__
+    // Sixteen bytes at a time where the processor has the instructions for it.
+    const __m128i wanted[] = {_mm_set1_epi8(separator_), _mm_set1_epi8('"'), _mm_set1_epi8('\n'),
+                              _mm_set1_epi8('\r'), _mm_setzero_si128()};
+    for (; stop - at >= 16; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        __m128i found = _mm_setzero_si128();
+        for (const __m128i& each : wanted)
+            found = _mm_or_si128(found, _mm_cmpeq_epi8(bytes, each));
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(found));
+        const auto top = static_cast<unsigned>(_mm_movemask_epi8(bytes));
+        if (mask != 0) {
+            const int first = __builtin_ctz(mask);
+            high |= top & ((1u << first) - 1);
+            return at + first;
+        }
+        high |= top;
+    }
+#endif
+    for (; at < stop && !special_[static_cast<unsigned char>(*at)]; ++at)
+        high |= static_cast<unsigned char>(*at) >> 7;
+    return at;
+}
+
 bool Reader::QuickRecord(Record& record) {
     const char* const data = buffer_.data();
     const char* const stop = data + buffer_.size();
     const char* field = data + pos_;
-    unsigned char high = 0;  // the top bit of any byte: not ASCII
-    for (const char* at = field; at < stop; ++at) {
-        const auto byte = static_cast<unsigned char>(*at);
-        high |= byte;
-        if (!special_[byte]) continue;
+    unsigned high = 0;  // any byte's top bit: not ASCII
+    for (const char* at = NextSpecial(field, stop, high); at < stop;
+         at = NextSpecial(at + 1, stop, high)) {
         if (*at == separator_) {
             record.fields.emplace_back(field, at - field);
             field = at + 1;
@@ -226,7 +253,7 @@ bool Reader::QuickRecord(Record& record) {
         const bool plain = *at == '\n' || *at == '\r';
         if (!plain || cut || static_cast<std::size_t>(at - data) - pos_ > kMaxRecord) break;
         record.fields.emplace_back(field, at - field);
-        record.ascii = high < 0x80;
+        record.ascii = high == 0;
         if (keepRaw_) record.raw.assign(data + pos_, at);
         line_ += 1;
         pos_ = static_cast<std::size_t>(at - data) + (crlf ? 2 : 1);
@@ -284,26 +311,32 @@ void Reader::Split(std::string_view bytes, Record& record) {
 bool HoldsNothing(const Record& record) {
     return !record.tooLong && !record.openQuote && !record.quoted &&
            std::all_of(record.fields.begin(), record.fields.end(), [](std::string_view field) {
-               return std::all_of(field.begin(), field.end(), IsBlankOrSeparator);
+               return std::all_of(field.begin(), field.end(),
+                                  [](char c) { return IsBlankOrSeparator(c); });
            });
 }
 
 void AppendField(std::string& out, std::string_view field, char separator) {
+    const std::size_t old = out.size();
+    out.resize(old + 2 * field.size() + 2);
+    out.resize(
+        static_cast<std::size_t>(WriteField(field, separator, out.data() + old) - out.data()));
+}
+
+char* WriteField(std::string_view field, char separator, char* out) {
     const bool blankEnds =
         !field.empty() && (field.front() == ' ' || field.back() == ' ' || field.front() == '\t');
     const bool special = std::any_of(field.begin(), field.end(), [separator](char c) {
         return c == separator || c == '"' || c == '\n' || c == '\r';
     });
-    if (!special && !blankEnds) {
-        out += field;
-        return;
-    }
-    out += '"';
+    if (!special && !blankEnds) return std::copy(field.begin(), field.end(), out);
+    *out++ = '"';
     for (const char c : field) {
-        if (c == '"') out += '"';
-        out += c;
+        if (c == '"') *out++ = '"';
+        *out++ = c;
     }
-    out += '"';
+    *out++ = '"';
+    return out;
 }
 
 }  // namespace tresk::csv

@@ -54,6 +54,9 @@ class Reader {
     // Most records hold no quote and lie whole in the buffer: one pass finds their fields and
     // their end. False, with nothing read, for any other.
     bool QuickRecord(Record& record);
+    // The first byte from `at` that QuickRecord stops at, or `stop`; the top bits of the bytes
+    // passed over are or-ed into `high`.
+    const char* NextSpecial(const char* at, const char* stop, unsigned& high) const;
 
     std::istream& in_;
     bool keepRaw_;
@@ -77,5 +80,7 @@ bool HoldsNothing(const Record& record);
 // The field as a CSV file holds it: quoted when it holds the separator, a quote, a line break, or
 // blanks at either end that a spreadsheet would trim.
 void AppendField(std::string& out, std::string_view field, char separator);
+// The same written at `out`, which has room for twice the field and two quotes; returns the end.
+char* WriteField(std::string_view field, char separator, char* out);
 
 }  // namespace tresk::csv

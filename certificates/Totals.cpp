@@ -1,5 +1,6 @@
 #include "Totals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -17,10 +18,14 @@ Cents CentsOf(double amount) {
 }
 
 std::string CentsText(Cents cents) {
-    char buffer[48];  // 2^127 has 39 digits
-    char* first = buffer + sizeof buffer;
-    const bool negative = cents < 0;
-    auto rest = static_cast<Magnitude>(negative ? -cents : cents);
+    char text[42];
+    return std::string(text, WriteCentsText(cents, text));
+}
+
+char* WriteCentsText(Cents cents, char* out) {
+    char digits[42];  // 2^127 has 39 digits; backwards, with the point
+    char* first = digits + sizeof digits;
+    auto rest = static_cast<Magnitude>(cents < 0 ? -cents : cents);
     int written = 0;
     const auto put = [&](unsigned digit) {
         if (written++ == 2) *--first = '.';
@@ -31,8 +36,8 @@ std::string CentsText(Cents cents) {
     // The rest in 64 bits, whose division is many times faster.
     for (auto small = static_cast<std::uint64_t>(rest); small > 0 || written < 3; small /= 10)
         put(static_cast<unsigned>(small % 10));
-    if (negative) *--first = '-';
-    return std::string(first, buffer + sizeof buffer);
+    if (cents < 0) *out++ = '-';
+    return std::copy(first, digits + sizeof digits, out);
 }
 
 YearInterest InterestIn(const Certificate& certificate, int startYear) {

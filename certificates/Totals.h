@@ -18,6 +18,8 @@ __extension__ typedef __int128 Cents;
 Cents CentsOf(double amount);
 // With two decimals and a dot: "1234.50", "0.00".
 std::string CentsText(Cents cents);
+// The same written at `out`, which has room for 42 characters; returns their end.
+char* WriteCentsText(Cents cents, char* out);
 
 struct YearInterest {
     int yearOfLife = 0;  // 1 to 6; 0 when the certificate earns nothing in the year

@@ -1,5 +1,6 @@
 #include "Answer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "AccruedInterest.h"
 #include "CertificateFile.h"
@@ -19,37 +21,43 @@
 
 namespace {
 
-// Rows gather here and go out in large writes: a million lines answer in a blink.
+// Rows are written straight into a buffer that goes out in large writes: a million lines
+// answer in a blink.
 class Output {
   public:
-    explicit Output(std::ostream& out) : out_(out) {}
+    explicit Output(std::ostream& out) : out_(out), buffer_(1 << 20) {}
     ~Output() { Flush(); }
-    std::string& text() { return text_; }
-    void EndRow() {
-        text_ += '\n';
-        if (text_.size() >= 1 << 20) Flush();
+    // At least `size` bytes to write at; Wrote tells where the writing ended.
+    char* Room(std::size_t size) {
+        if (used_ + size > buffer_.size()) {
+            Flush();
+            if (size > buffer_.size()) buffer_.resize(size);
+        }
+        return buffer_.data() + used_;
+    }
+    void Wrote(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+    void Write(std::string_view text) {
+        Wrote(std::copy(text.begin(), text.end(), Room(text.size())));
     }
     void Flush() {
-        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-        text_.clear();
+        out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+        used_ = 0;
     }
 
   private:
     std::ostream& out_;
-    std::string text_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
 };
 
-void AppendNumber(std::string& text, double number) {
-    char buffer[400];  // DBL_MAX has 309 digits
+// A denomination read from a file is at most 10^12: a plain number of a few dozen characters.
+constexpr std::size_t kNumberRoom = 400;  // even DBL_MAX's 309 digits
+
+char* WriteNumber(double number, char* out) {
     if (number < 0x1p53 && number == static_cast<double>(static_cast<long long>(number))) {
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(number));
-        text.append(buffer, result.ptr);
-        return;
+        return std::to_chars(out, out + kNumberRoom, static_cast<long long>(number)).ptr;
     }
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
-    text.append(buffer, result.ptr);
+    return std::to_chars(out, out + kNumberRoom, number, std::chars_format::fixed).ptr;
 }
 
 // One file's certificates, row by row; false when the file could not be read at all.
@@ -101,7 +109,6 @@ int Answer(const Options& options, std::istream& standardInput, std::ostream& ou
            std::ostream& err) {
     bool bad = false;
     Output output(out);
-    std::string& text = output.text();
     if (options.mode == Options::Mode::Totals) {
         tresk::Totals totals;
         for (const std::string& name : options.files) {
@@ -110,39 +117,43 @@ int Answer(const Options& options, std::istream& standardInput, std::ostream& ou
                 bad = true;
             }
         }
-        text += "Financial year,Interest\n";
+        output.Write("Financial year,Interest\n");
         for (const auto& [year, cents] : totals.byYear()) {
-            text += tresk::FinancialYearText(year);
-            text += ',';
-            text += tresk::CentsText(cents);
-            output.EndRow();
+            char* at = output.Room(64);
+            at = std::copy_n(tresk::FinancialYearText(year).data(), 7, at);
+            *at++ = ',';
+            at = tresk::WriteCentsText(cents, at);
+            *at++ = '\n';
+            output.Wrote(at);
         }
         return bad ? 1 : 0;
     }
 
     const int year = options.year.value_or(tresk::FinancialYearOf(tresk::Today()));
     tresk::Cents total = 0;
-    text += "Certificate,Denomination,Date of purchase,Year of life,Interest\n";
+    output.Write("Certificate,Denomination,Date of purchase,Year of life,Interest\n");
     const auto row = [&](const tresk::Certificate& certificate) {
         const tresk::YearInterest interest = tresk::InterestIn(certificate, year);
         const tresk::Cents cents = tresk::CentsOf(interest.amount);
         total += cents;
-        tresk::csv::AppendField(text, certificate.label, ',');
-        text += ',';
-        AppendNumber(text, certificate.denomination);
-        text += ',';
-        text += tresk::DateText(certificate.purchase);
-        text += ',';
-        if (interest.yearOfLife > 0) text += static_cast<char>('0' + interest.yearOfLife);
-        text += ',';
-        text += tresk::CentsText(cents);
-        output.EndRow();
+        char* at = output.Room(2 * certificate.label.size() + kNumberRoom + 64);
+        at = tresk::csv::WriteField(certificate.label, ',', at);
+        *at++ = ',';
+        at = WriteNumber(certificate.denomination, at);
+        *at++ = ',';
+        at = tresk::WriteDateText(certificate.purchase, at);
+        *at++ = ',';
+        if (interest.yearOfLife > 0) *at++ = static_cast<char>('0' + interest.yearOfLife);
+        *at++ = ',';
+        at = tresk::WriteCentsText(cents, at);
+        *at++ = '\n';
+        output.Wrote(at);
     };
     for (const std::string& name : options.files) {
         if (!ReadFile(name, standardInput, err, bad, row)) bad = true;
     }
-    text += "Total,,,,";
-    text += tresk::CentsText(total);
-    output.EndRow();
+    output.Write("Total,,,,");
+    output.Write(tresk::CentsText(total));
+    output.Write("\n");
     return bad ? 1 : 0;
 }

@@ -511,13 +511,20 @@ double DateSerial(int yearNumber, unsigned monthNumber, unsigned dayNumber) {
 }
 
 std::string DateText(double date) {
+    char text[10];
+    return std::string(text, WriteDateText(date, text));
+}
+
+char* WriteDateText(double date, char* out) {
     const year_month_day day = CalendarDay(date);
     const auto d = static_cast<unsigned>(day.day());
     const auto m = static_cast<unsigned>(day.month());
     const auto y = static_cast<unsigned>(static_cast<int>(day.year()));
     const auto digit = [](unsigned n) { return static_cast<char>('0' + n % 10); };
-    return {digit(d / 10),   digit(d),       '/',           digit(m / 10), digit(m), '/',
-            digit(y / 1000), digit(y / 100), digit(y / 10), digit(y)};
+    const char text[] = {
+        digit(d / 10),   digit(d),       '/',           digit(m / 10), digit(m), '/',
+        digit(y / 1000), digit(y / 100), digit(y / 10), digit(y)};
+    return std::copy(std::begin(text), std::end(text), out);
 }
 
 std::optional<double> TryDateSerial(int yearNumber, unsigned monthNumber, unsigned dayNumber) {

@@ -109,5 +109,7 @@ std::optional<double> TryDateSerial(int year, unsigned month, unsigned day);
 // The day-first text in which the window writes a picked date ("11/04/2007"); DateFromText
 // reads it back to the same day.
 std::string DateText(double date);
+// The same ten characters written at `out`, for writers that fill a buffer; returns their end.
+char* WriteDateText(double date, char* out);
 
 }  // namespace tresk
