@@ -119,8 +119,9 @@ int Answer(const Options& options, std::istream& standardInput, std::ostream& ou
         }
         output.Write("Financial year,Interest\n");
         for (const auto& [year, cents] : totals.byYear()) {
-            char* at = output.Room(64);
-            at = std::copy_n(tresk::FinancialYearText(year).data(), 7, at);
+            const std::string name = tresk::FinancialYearText(year);
+            char* at = output.Room(name.size() + 48);
+            at = std::copy(name.begin(), name.end(), at);
             *at++ = ',';
             at = tresk::WriteCentsText(cents, at);
             *at++ = '\n';
