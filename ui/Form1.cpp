@@ -237,6 +237,19 @@ void Form1::mnuCopy_Click() {
     QGuiApplication::clipboard()->setText(cmdDate[0]->text());
 }
 
+int Form1::chosenYear() const {
+    return FyS.isEmpty() ? tresk::FinancialYearOf(today())
+                         : static_cast<int>(tresk::Val(FyS.toStdString()));
+}
+
+void Form1::mnuAddToCertificates_Click() {
+    emit addToCertificatesWanted(cmdAmt[0]->text(), DtOfPur, chosenYear());
+}
+
+void Form1::mnuCertificates_Click() {
+    emit certificatesWanted(chosenYear());
+}
+
 Form1::Inputs Form1::inputsOnScreen() const {
     const int entry = typedYearEntry();
     return {entry < 0 ? Combo1->currentText() : Combo1->itemText(entry), cmdAmt[0]->text(),
@@ -255,5 +268,6 @@ void Form1::showAmount(const QString& text) {
     // An amount wider than the box shows its leading digits.
     cmdDate[0]->setCursorPosition(0);
     mnuCopy->setEnabled(!text.isEmpty());
+    mnuAddToCertificates->setEnabled(!text.isEmpty());
     hideSchedule();  // an amount that has a schedule shows it after this
 }

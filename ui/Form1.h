@@ -36,6 +36,12 @@ class Form1 : public QWidget {
     // `today` is the clock the year list is centred on.
     explicit Form1(QWidget* parent = nullptr, std::function<double()> today = tresk::Today);
 
+  signals:
+    // The certificates window is wanted, with the financial year chosen (today's where none is).
+    void certificatesWanted(int chosenYear);
+    // The certificate on screen, as its boxes hold it, is to join the list.
+    void addToCertificatesWanted(const QString& denomination, const QString& date, int chosenYear);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -64,6 +70,9 @@ class Form1 : public QWidget {
     void cmdCalc_Click();
     void mnuCopy_Click();
     void mnuCopySchedule_Click();
+    void mnuAddToCertificates_Click();
+    void mnuCertificates_Click();
+    int chosenYear() const;
 
     void settleYearListText();
     int typedYearEntry() const;
@@ -106,6 +115,8 @@ class Form1 : public QWidget {
     std::array<QLabel*, 9> Label{};  // Label1 to Label8 at their numbers
     QAction* mnuCopy = nullptr;      // copies the result box's text
     QAction* mnuCopySchedule = nullptr;
+    QAction* mnuAddToCertificates = nullptr;  // while an amount is shown
+    QAction* mnuCertificates = nullptr;       // also on Ctrl+L anywhere in the window
 
     std::function<double()> today;
     std::int16_t ctr = 0;
