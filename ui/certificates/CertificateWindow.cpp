@@ -187,6 +187,17 @@ void CertificateWindow::showNotice(const QString& text) {
 
 void CertificateWindow::setChosenYear(int startYear) {
     model->setChosenYear(startYear);
+    showChosenYear();
+}
+
+void CertificateWindow::showChosenYear() {
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (model->kindOf(column) == CertificateModel::Kind::Year &&
+            model->yearOf(column) == model->chosenYear()) {
+            table->scrollTo(model->index(std::max(0, table->currentIndex().row()), column));
+            return;
+        }
+    }
 }
 
 bool CertificateWindow::openFile(const QString& file) {
@@ -206,6 +217,7 @@ bool CertificateWindow::openFile(const QString& file) {
     setWindowModified(false);
     updateTitle();
     table->setCurrentIndex(model->index(0, 0));
+    showChosenYear();
 
     QStringList bad;
     int more = 0;

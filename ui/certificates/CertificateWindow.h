@@ -37,6 +37,7 @@ class CertificateWindow : public QMainWindow {
     void createActions();
     void createTable();
     void updateTitle();
+    void showChosenYear();  // scrolled into sight
     void showNotice(const QString& text);
     QString shownName() const;
 

@@ -34,6 +34,7 @@ void ConnectCertificates(Form1& calculator) {
 bool OpenCertificatesFromArguments(const QStringList& arguments) {
     if (arguments.size() < 2) return false;
     CertificateWindow* window = ShownWindow(tresk::FinancialYearOf(tresk::Today()));
-    window->openFile(arguments.at(1));
+    // The desktop's Certificates action opens a new list.
+    if (arguments.at(1) != QLatin1String("--certificates")) window->openFile(arguments.at(1));
     return true;
 }

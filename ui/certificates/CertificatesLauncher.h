@@ -8,5 +8,6 @@ class Form1;
 
 // The calculator's Certificates… and Add to Certificates open the window.
 void ConnectCertificates(Form1& calculator);
-// Opens the window on the CSV file the command line names; false when it names none.
+// Opens the window on the CSV file the command line names, or on a new list for
+// --certificates; false when it names neither.
 bool OpenCertificatesFromArguments(const QStringList& arguments);
