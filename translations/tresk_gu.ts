@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="193"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="52"/>
+        <source>Certificate</source>
+        <translation>પ્રમાણપત્ર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="195"/>
+        <source>Denomination</source>
+        <translation>અંકિત મૂલ્ય</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="197"/>
+        <source>Date of purchase</source>
+        <translation>ખરીદ તારીખ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="201"/>
+        <source>Column %1</source>
+        <translation>કૉલમ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="210"/>
+        <source>New certificate</source>
+        <translation>નવું પ્રમાણપત્ર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="216"/>
+        <source>Row %1</source>
+        <translation>હરોળ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="236"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="244"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="65"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
+        <source>Total</source>
+        <translation>કુલ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="315"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>કેલ્ક્યુલેટરમાં પસંદ કરેલું નાણાકીય વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="403"/>
+        <source>Add Certificate</source>
+        <translation>પ્રમાણપત્ર ઉમેરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="424"/>
+        <source>Edit</source>
+        <translation>ફેરફાર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="441"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="448"/>
+        <source>Delete</source>
+        <translation>કાઢી નાખો</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>લીટી %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>પેસ્ટ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>આ લીટીઓ પેસ્ટ થઈ નથી: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="41"/>
+        <source>Interest on certificates</source>
+        <translation>પ્રમાણપત્રો પર વ્યાજ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>File: %1</source>
+        <translation>ફાઇલ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
+        <source>Date: %1</source>
+        <translation>તારીખ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
+        <source>Financial year: %1</source>
+        <translation>નાણાકીય વર્ષ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="53"/>
+        <source>Year of life</source>
+        <translation>મુદતનું વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Interest</source>
+        <translation>વ્યાજ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="70"/>
+        <source>Every financial year</source>
+        <translation>દરેક નાણાકીય વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Financial year</source>
+        <translation>નાણાકીય વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="107"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>પ્રમાણપત્રો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <source>Export PDF</source>
+        <translation>PDF નિકાસ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="111"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ફાઇલો (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ફાઇલો (*.csv);;બધી ફાઇલો (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>કુલ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ફાઇલ (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>નવું</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>ખોલો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>સાચવો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>આ રીતે સાચવો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>છાપો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF નિકાસ કરો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>બંધ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>ફેરફાર (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>પૂર્વવત્ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>ફરી કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>કાપો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>કૉપિ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>કાઢી નાખો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>બધું પસંદ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>પ્રમાણપત્ર ઉમેરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>નામ વગરનું</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – પ્રમાણપત્રો – ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 CSV ફાઇલ નથી.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 વાંચી શકાઈ નથી.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>કેટલીક લીટીઓ પ્રમાણપત્રો નથી અને જેમ છે તેમ રાખી છે: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>આવી વધુ લીટીઓ: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>ખોલો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>આ રીતે સાચવો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>યાદી %1 માં સાચવી શકાઈ નથી: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1 ના ફેરફારો સાચવવા છે?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>છોડી દો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>રદ કરો</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>બહુ ઓછાં ક્ષેત્રો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>અંકિત મૂલ્ય નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>અંકિત મૂલ્ય ધન સંખ્યા નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>અંકિત મૂલ્ય 1,000,000,000,000 થી વધુ છે</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>ખરીદ તારીખ નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>ખરીદ તારીખ કોઈ તારીખ નથી (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>લખાણ નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB થી લાંબી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>અવતરણ ચિહ્નવાળું ક્ષેત્ર બંધ નથી</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="24"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
     </message>
@@ -120,6 +461,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>ખરીદ તારીખ પસંદ કરો</translation>
     </message>
@@ -130,6 +472,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="152"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>ખરીદ તારીખનું કૅલેન્ડર</translation>
     </message>
@@ -142,6 +485,16 @@
         <location filename="../ui/Form1Controls.cpp" line="175"/>
         <source>Copy Schedule</source>
         <translation>અનુસૂચિ કૉપિ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="176"/>
+        <source>Add to Certificates</source>
+        <translation>પ્રમાણપત્રોમાં ઉમેરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="178"/>
+        <source>Certificates…</source>
+        <translation>પ્રમાણપત્રો…</translation>
     </message>
     <message>
         <location filename="../ui/Form1Schedule.cpp" line="65"/>

@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="193"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="52"/>
+        <source>Certificate</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="195"/>
+        <source>Denomination</source>
+        <translation>ಮುಖಬೆಲೆ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="197"/>
+        <source>Date of purchase</source>
+        <translation>ಖರೀದಿ ದಿನಾಂಕ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="201"/>
+        <source>Column %1</source>
+        <translation>ಕಾಲಮ್ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="210"/>
+        <source>New certificate</source>
+        <translation>ಹೊಸ ಪ್ರಮಾಣಪತ್ರ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="216"/>
+        <source>Row %1</source>
+        <translation>ಸಾಲು %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="236"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="244"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="65"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
+        <source>Total</source>
+        <translation>ಒಟ್ಟು</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="315"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>ಕ್ಯಾಲ್ಕುಲೇಟರ್‌ನಲ್ಲಿ ಆರಿಸಿದ ಆರ್ಥಿಕ ವರ್ಷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="403"/>
+        <source>Add Certificate</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರ ಸೇರಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="424"/>
+        <source>Edit</source>
+        <translation>ತಿದ್ದುಪಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="441"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="448"/>
+        <source>Delete</source>
+        <translation>ಅಳಿಸಿ</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>ಸಾಲು %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>ಅಂಟಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>ಈ ಸಾಲುಗಳನ್ನು ಅಂಟಿಸಲಾಗಿಲ್ಲ: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="41"/>
+        <source>Interest on certificates</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರಗಳ ಬಡ್ಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>File: %1</source>
+        <translation>ಫೈಲ್: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
+        <source>Date: %1</source>
+        <translation>ದಿನಾಂಕ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
+        <source>Financial year: %1</source>
+        <translation>ಆರ್ಥಿಕ ವರ್ಷ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="53"/>
+        <source>Year of life</source>
+        <translation>ಅವಧಿಯ ವರ್ಷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Interest</source>
+        <translation>ಬಡ್ಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="70"/>
+        <source>Every financial year</source>
+        <translation>ಪ್ರತಿ ಆರ್ಥಿಕ ವರ್ಷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Financial year</source>
+        <translation>ಆರ್ಥಿಕ ವರ್ಷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="107"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರಗಳು</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <source>Export PDF</source>
+        <translation>PDF ರಫ್ತು ಮಾಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="111"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ಫೈಲ್‌ಗಳು (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ಫೈಲ್‌ಗಳು (*.csv);;ಎಲ್ಲಾ ಫೈಲ್‌ಗಳು (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>ಒಟ್ಟು</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ಫೈಲ್ (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>ಹೊಸದು</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>ತೆರೆಯಿರಿ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>ಉಳಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>ಹೀಗೆ ಉಳಿಸಿ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>ಮುದ್ರಿಸಿ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF ರಫ್ತು ಮಾಡಿ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>ಮುಚ್ಚಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>ಸಂಪಾದನೆ (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>ರದ್ದುಮಾಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>ಮತ್ತೆ ಮಾಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>ಕತ್ತರಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>ನಕಲಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>ಅಳಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>ಎಲ್ಲವನ್ನೂ ಆಯ್ಕೆಮಾಡಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರ ಸೇರಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>ಹೆಸರಿಲ್ಲದ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – ಪ್ರಮಾಣಪತ್ರಗಳು – ಟ್ರೆಸ್ಕ್ ಬಡ್ಡಿ ಕ್ಯಾಲ್ಕುಲೇಟರ್</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 CSV ಫೈಲ್ ಅಲ್ಲ.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 ಓದಲು ಆಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>ಕೆಲವು ಸಾಲುಗಳು ಪ್ರಮಾಣಪತ್ರಗಳಲ್ಲ; ಅವನ್ನು ಇದ್ದಂತೆಯೇ ಇರಿಸಲಾಗಿದೆ: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>ಇಂತಹ ಇನ್ನಷ್ಟು ಸಾಲುಗಳು: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>ತೆರೆಯಿರಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>ಹೀಗೆ ಉಳಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>ಪಟ್ಟಿಯನ್ನು %1 ಗೆ ಉಳಿಸಲು ಆಗಲಿಲ್ಲ: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1 ರ ಬದಲಾವಣೆಗಳನ್ನು ಉಳಿಸಬೇಕೇ?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>ತ್ಯಜಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>ರದ್ದುಗೊಳಿಸಿ</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>ತುಂಬಾ ಕಡಿಮೆ ಕ್ಷೇತ್ರಗಳು</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>ಮುಖಬೆಲೆ ಇಲ್ಲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>ಮುಖಬೆಲೆ ಧನ ಸಂಖ್ಯೆ ಅಲ್ಲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>ಮುಖಬೆಲೆ 1,000,000,000,000 ಕ್ಕಿಂತ ಹೆಚ್ಚು</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>ಖರೀದಿ ದಿನಾಂಕ ಇಲ್ಲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>ಖರೀದಿ ದಿನಾಂಕ ಒಂದು ದಿನಾಂಕವಲ್ಲ (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>ಪಠ್ಯವಲ್ಲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB ಕ್ಕಿಂತ ಉದ್ದ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>ಉದ್ಧರಣ ಕ್ಷೇತ್ರ ಮುಚ್ಚಿಲ್ಲ</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="24"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ಟ್ರೆಸ್ಕ್ ಬಡ್ಡಿ ಕ್ಯಾಲ್ಕುಲೇಟರ್</translation>
     </message>
@@ -120,6 +461,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>ಖರೀದಿ ದಿನಾಂಕ ಆಯ್ಕೆಮಾಡಿ</translation>
     </message>
@@ -130,6 +472,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="152"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>ಖರೀದಿ ದಿನಾಂಕದ ಕ್ಯಾಲೆಂಡರ್</translation>
     </message>
@@ -142,6 +485,16 @@
         <location filename="../ui/Form1Controls.cpp" line="175"/>
         <source>Copy Schedule</source>
         <translation>ಅನುಸೂಚಿ ನಕಲಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="176"/>
+        <source>Add to Certificates</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರಗಳಿಗೆ ಸೇರಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="178"/>
+        <source>Certificates…</source>
+        <translation>ಪ್ರಮಾಣಪತ್ರಗಳು…</translation>
     </message>
     <message>
         <location filename="../ui/Form1Schedule.cpp" line="65"/>

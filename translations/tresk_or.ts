@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="193"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="52"/>
+        <source>Certificate</source>
+        <translation>ସାର୍ଟିଫିକେଟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="195"/>
+        <source>Denomination</source>
+        <translation>ଅଙ୍କିତ ମୂଲ୍ୟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="197"/>
+        <source>Date of purchase</source>
+        <translation>କ୍ରୟ ତାରିଖ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="201"/>
+        <source>Column %1</source>
+        <translation>ସ୍ତମ୍ଭ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="210"/>
+        <source>New certificate</source>
+        <translation>ନୂଆ ସାର୍ଟିଫିକେଟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="216"/>
+        <source>Row %1</source>
+        <translation>ଧାଡ଼ି %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="236"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="244"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="65"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
+        <source>Total</source>
+        <translation>ମୋଟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="315"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>କାଲକୁଲେଟରରେ ବଛାଯାଇଥିବା ଆର୍ଥିକ ବର୍ଷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="403"/>
+        <source>Add Certificate</source>
+        <translation>ସାର୍ଟିଫିକେଟ ଯୋଡନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="424"/>
+        <source>Edit</source>
+        <translation>ସମ୍ପାଦନା</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="441"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="448"/>
+        <source>Delete</source>
+        <translation>ବିଲୋପ କରନ୍ତୁ</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>ଧାଡ଼ି %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>ପେଷ୍ଟ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>ଏହି ଧାଡ଼ିଗୁଡ଼ିକ ପେଷ୍ଟ ହୋଇନାହିଁ: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="41"/>
+        <source>Interest on certificates</source>
+        <translation>ସାର୍ଟିଫିକେଟ ଉପରେ ସୁଧ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>File: %1</source>
+        <translation>ଫାଇଲ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
+        <source>Date: %1</source>
+        <translation>ତାରିଖ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
+        <source>Financial year: %1</source>
+        <translation>ଆର୍ଥିକ ବର୍ଷ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="53"/>
+        <source>Year of life</source>
+        <translation>ଅବଧିର ବର୍ଷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Interest</source>
+        <translation>ସୁଧ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="70"/>
+        <source>Every financial year</source>
+        <translation>ପ୍ରତ୍ୟେକ ଆର୍ଥିକ ବର୍ଷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Financial year</source>
+        <translation>ଆର୍ଥିକ ବର୍ଷ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="107"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>ସାର୍ଟିଫିକେଟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <source>Export PDF</source>
+        <translation>PDF ରପ୍ତାନି କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="111"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ଫାଇଲ (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ଫାଇଲ (*.csv);;ସମସ୍ତ ଫାଇଲ (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>ମୋଟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ଫାଇଲ (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>ନୂଆ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>ଖୋଲନ୍ତୁ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>ସେଭ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>ଏହିପରି ସେଭ କରନ୍ତୁ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>ପ୍ରିଣ୍ଟ କରନ୍ତୁ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF ରପ୍ତାନି କରନ୍ତୁ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>ବନ୍ଦ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>ସମ୍ପାଦନା (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>ପୂର୍ବବତ୍ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>ପୁଣି କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>କାଟନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>କପି କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>ବିଲୋପ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>ସବୁ ବାଛନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>ସାର୍ଟିଫିକେଟ ଯୋଡନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>ନାମହୀନ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – ସାର୍ଟିଫିକେଟ – ଟ୍ରେସ୍କ ସୁଧ କାଲକୁଲେଟର</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 CSV ଫାଇଲ ନୁହେଁ।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 ପଢ଼ାଯାଇପାରିଲା ନାହିଁ।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>କିଛି ଧାଡ଼ି ସାର୍ଟିଫିକେଟ ନୁହେଁ ଏବଂ ଯେପରି ଅଛି ସେପରି ରଖାଯାଇଛି: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>ଏପରି ଆହୁରି ଧାଡ଼ି: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>ଖୋଲନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>ଏହିପରି ସେଭ କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>ତାଲିକା %1 ରେ ସେଭ ହୋଇପାରିଲା ନାହିଁ: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1 ର ପରିବର୍ତ୍ତନ ସେଭ କରିବେ କି?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>ଛାଡ଼ନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>ବାତିଲ କରନ୍ତୁ</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>ବହୁତ କମ୍ ଘର</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>ଅଙ୍କିତ ମୂଲ୍ୟ ନାହିଁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>ଅଙ୍କିତ ମୂଲ୍ୟ ଧନାତ୍ମକ ସଂଖ୍ୟା ନୁହେଁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>ଅଙ୍କିତ ମୂଲ୍ୟ 1,000,000,000,000 ରୁ ଅଧିକ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>କ୍ରୟ ତାରିଖ ନାହିଁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>କ୍ରୟ ତାରିଖ କୌଣସି ତାରିଖ ନୁହେଁ (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>ପାଠ୍ୟ ନୁହେଁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB ରୁ ଲମ୍ବା</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>ଉଦ୍ଧୃତି ଘର ବନ୍ଦ ହୋଇନାହିଁ</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="24"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ଟ୍ରେସ୍କ ସୁଧ କାଲକୁଲେଟର</translation>
     </message>
@@ -120,6 +461,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>କ୍ରୟ ତାରିଖ ବାଛନ୍ତୁ</translation>
     </message>
@@ -130,6 +472,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="152"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>କ୍ରୟ ତାରିଖ କ୍ୟାଲେଣ୍ଡର</translation>
     </message>
@@ -142,6 +485,16 @@
         <location filename="../ui/Form1Controls.cpp" line="175"/>
         <source>Copy Schedule</source>
         <translation>ଅନୁସୂଚୀ କପି କରନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="176"/>
+        <source>Add to Certificates</source>
+        <translation>ସାର୍ଟିଫିକେଟରେ ଯୋଡନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="178"/>
+        <source>Certificates…</source>
+        <translation>ସାର୍ଟିଫିକେଟ…</translation>
     </message>
     <message>
         <location filename="../ui/Form1Schedule.cpp" line="65"/>

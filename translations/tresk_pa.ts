@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="193"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="52"/>
+        <source>Certificate</source>
+        <translation>ਸਰਟੀਫਿਕੇਟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="195"/>
+        <source>Denomination</source>
+        <translation>ਅੰਕਿਤ ਮੁੱਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="197"/>
+        <source>Date of purchase</source>
+        <translation>ਖਰੀਦ ਮਿਤੀ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="201"/>
+        <source>Column %1</source>
+        <translation>ਕਾਲਮ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="210"/>
+        <source>New certificate</source>
+        <translation>ਨਵਾਂ ਸਰਟੀਫਿਕੇਟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="216"/>
+        <source>Row %1</source>
+        <translation>ਕਤਾਰ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="236"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="244"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="65"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
+        <source>Total</source>
+        <translation>ਕੁੱਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="315"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>ਕੈਲਕੂਲੇਟਰ ਵਿੱਚ ਚੁਣਿਆ ਵਿੱਤੀ ਸਾਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="403"/>
+        <source>Add Certificate</source>
+        <translation>ਸਰਟੀਫਿਕੇਟ ਜੋੜੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="424"/>
+        <source>Edit</source>
+        <translation>ਸੋਧ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="441"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="448"/>
+        <source>Delete</source>
+        <translation>ਮਿਟਾਓ</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>ਲਾਈਨ %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>ਚਿਪਕਾਓ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>ਇਹ ਲਾਈਨਾਂ ਨਹੀਂ ਚਿਪਕਾਈਆਂ ਗਈਆਂ: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="41"/>
+        <source>Interest on certificates</source>
+        <translation>ਸਰਟੀਫਿਕੇਟਾਂ ਉੱਤੇ ਵਿਆਜ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>File: %1</source>
+        <translation>ਫ਼ਾਈਲ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
+        <source>Date: %1</source>
+        <translation>ਮਿਤੀ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
+        <source>Financial year: %1</source>
+        <translation>ਵਿੱਤੀ ਸਾਲ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="53"/>
+        <source>Year of life</source>
+        <translation>ਮਿਆਦ ਦਾ ਸਾਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Interest</source>
+        <translation>ਵਿਆਜ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="70"/>
+        <source>Every financial year</source>
+        <translation>ਹਰ ਵਿੱਤੀ ਸਾਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Financial year</source>
+        <translation>ਵਿੱਤੀ ਸਾਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="107"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>ਸਰਟੀਫਿਕੇਟ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <source>Export PDF</source>
+        <translation>PDF ਨਿਰਯਾਤ ਕਰੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="111"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ਫ਼ਾਈਲਾਂ (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ਫ਼ਾਈਲਾਂ (*.csv);;ਸਾਰੀਆਂ ਫ਼ਾਈਲਾਂ (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>ਕੁੱਲ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ਫ਼ਾਈਲ (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>ਨਵਾਂ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>ਖੋਲ੍ਹੋ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>ਸੰਭਾਲੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>ਇਸ ਤਰ੍ਹਾਂ ਸੰਭਾਲੋ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>ਛਾਪੋ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF ਨਿਰਯਾਤ ਕਰੋ…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>ਬੰਦ ਕਰੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>ਸੋਧ (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>ਵਾਪਸ ਕਰੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>ਦੁਬਾਰਾ ਕਰੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>ਕੱਟੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>ਕਾਪੀ ਕਰੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>ਮਿਟਾਓ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>ਸਭ ਚੁਣੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>ਸਰਟੀਫਿਕੇਟ ਜੋੜੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>ਬਿਨਾਂ ਨਾਮ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – ਸਰਟੀਫਿਕੇਟ – ਟ੍ਰੇਸਕ ਵਿਆਜ ਕੈਲਕੂਲੇਟਰ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 CSV ਫ਼ਾਈਲ ਨਹੀਂ ਹੈ।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 ਪੜ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>ਕੁਝ ਲਾਈਨਾਂ ਸਰਟੀਫਿਕੇਟ ਨਹੀਂ ਹਨ ਅਤੇ ਜਿਵੇਂ ਹਨ ਉਵੇਂ ਰੱਖੀਆਂ ਗਈਆਂ ਹਨ: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>ਅਜਿਹੀਆਂ ਹੋਰ ਲਾਈਨਾਂ: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>ਖੋਲ੍ਹੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>ਇਸ ਤਰ੍ਹਾਂ ਸੰਭਾਲੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>ਸੂਚੀ %1 ਵਿੱਚ ਸੰਭਾਲੀ ਨਹੀਂ ਜਾ ਸਕੀ: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>ਕੀ %1 ਦੀਆਂ ਤਬਦੀਲੀਆਂ ਸੰਭਾਲਣੀਆਂ ਹਨ?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>ਛੱਡੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>ਰੱਦ ਕਰੋ</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>ਬਹੁਤ ਘੱਟ ਖ਼ਾਨੇ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>ਅੰਕਿਤ ਮੁੱਲ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>ਅੰਕਿਤ ਮੁੱਲ ਧਨਾਤਮਕ ਸੰਖਿਆ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>ਅੰਕਿਤ ਮੁੱਲ 1,000,000,000,000 ਤੋਂ ਵੱਧ ਹੈ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>ਖਰੀਦ ਮਿਤੀ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>ਖਰੀਦ ਮਿਤੀ ਕੋਈ ਮਿਤੀ ਨਹੀਂ ਹੈ (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>ਲਿਖਤ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB ਤੋਂ ਲੰਮੀ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>ਹਵਾਲੇ ਵਾਲਾ ਖ਼ਾਨਾ ਬੰਦ ਨਹੀਂ ਹੈ</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="24"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ਟ੍ਰੇਸਕ ਵਿਆਜ ਕੈਲਕੂਲੇਟਰ</translation>
     </message>
@@ -120,6 +461,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>ਖਰੀਦ ਮਿਤੀ ਚੁਣੋ</translation>
     </message>
@@ -130,6 +472,7 @@
     </message>
     <message>
         <location filename="../ui/Form1Controls.cpp" line="152"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>ਖਰੀਦ ਮਿਤੀ ਕੈਲੰਡਰ</translation>
     </message>
@@ -142,6 +485,16 @@
         <location filename="../ui/Form1Controls.cpp" line="175"/>
         <source>Copy Schedule</source>
         <translation>ਅਨੁਸੂਚੀ ਕਾਪੀ ਕਰੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="176"/>
+        <source>Add to Certificates</source>
+        <translation>ਸਰਟੀਫਿਕੇਟਾਂ ਵਿੱਚ ਜੋੜੋ</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="178"/>
+        <source>Certificates…</source>
+        <translation>ਸਰਟੀਫਿਕੇਟ…</translation>
     </message>
     <message>
         <location filename="../ui/Form1Schedule.cpp" line="65"/>

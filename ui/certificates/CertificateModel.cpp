@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QUndoStack>
 
@@ -305,7 +306,12 @@ QVariant CertificateModel::headerData(int section, Qt::Orientation orientation, 
             return section >= entryCount() ? QStringLiteral("*") : QString::number(section + 1);
         return {};
     }
-    if (role == Qt::DisplayRole) return headerText(section);
+    if (role == Qt::DisplayRole) {
+        // "2025–26" keeps its order in a right-to-left header.
+        if (kindOf(section) == Kind::Year && QGuiApplication::isRightToLeft())
+            return u'\u2066' + headerText(section) + u'\u2069';
+        return headerText(section);
+    }
     if (role == Qt::FontRole && kindOf(section) == Kind::Year && yearOf(section) == chosenYear_) {
         QFont bold;
         bold.setBold(true);

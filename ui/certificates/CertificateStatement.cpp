@@ -36,6 +36,8 @@ QString StatementHtml(const CertificateModel& model, const QString& name) {
                                                     locale.groupSeparator().toStdString()));
     };
     const bool rtl = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+    // "2025-26" keeps its order in a right-to-left line.
+    const QString yearText = QString::fromStdString(tresk::FinancialYearText(year));
     QString html = QStringLiteral("<html><body%1>").arg(rtl ? " dir=rtl" : "");
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(CertificateWindow::tr("Interest on certificates").toHtmlEscaped());
@@ -45,7 +47,7 @@ QString StatementHtml(const CertificateModel& model, const QString& name) {
                          .arg(QString::fromStdString(tresk::DateText(tresk::Today())))
                          .toHtmlEscaped(),
                      CertificateWindow::tr("Financial year: %1")
-                         .arg(QString::fromStdString(tresk::FinancialYearText(year)))
+                         .arg(rtl ? u'\u2066' + yearText + u'\u2069' : yearText)
                          .toHtmlEscaped());
 
     html += QStringLiteral("<table border=1 cellspacing=0 cellpadding=4 width=100%><tr>") +
@@ -73,7 +75,8 @@ QString StatementHtml(const CertificateModel& model, const QString& name) {
             Cell(CertificateModel::tr("Total"), "th") + QStringLiteral("</tr>");
     for (int column = 0; column < model.columnCount(); ++column) {
         if (model.kindOf(column) != CertificateModel::Kind::Year) continue;
-        html += QStringLiteral("<tr>") + Cell(model.headerText(column)) +
+        html += QStringLiteral("<tr>") +
+                Cell(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
                 Cell(model.totalText(column), "td", true) + QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table></body></html>");

@@ -46,6 +46,10 @@ bool IsCsv(const QUrl& url) {
            url.toLocalFile().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
 }
 
+QString ProgramName() {
+    return QCoreApplication::translate("Form1", "Tresk Interest Calculator");
+}
+
 QString CsvFilter() {
     return CertificateWindow::tr("CSV files (*.csv);;All files (*)");
 }
@@ -180,7 +184,7 @@ void CertificateWindow::updateTitle() {
 }
 
 void CertificateWindow::showNotice(const QString& text) {
-    NoticeBox notice(QCoreApplication::translate("Form1", "Tresk Interest Calculator"), text, this);
+    NoticeBox notice(ProgramName(), text, this);
     notice.exec();
     activateWindow();
 }
@@ -232,7 +236,7 @@ bool CertificateWindow::openFile(const QString& file) {
     if (!bad.isEmpty()) {
         QString text = tr("Some lines are not certificates and are kept as they are: %1.")
                            .arg(bad.join(QLatin1String("; ")));
-        if (more > 0) text += QLatin1Char(' ') + tr("%n more lines as well.", "", more);
+        if (more > 0) text += QLatin1Char(' ') + tr("More such lines: %1.").arg(more);
         showNotice(text);
     }
     return true;
@@ -285,9 +289,8 @@ bool CertificateWindow::saveTo(const QString& file) {
 
 bool CertificateWindow::maybeSave() {
     if (!isWindowModified()) return true;
-    QMessageBox question(QMessageBox::Question,
-                         QCoreApplication::translate("Form1", "Tresk Interest Calculator"),
-                         tr("Save the changes to %1?").arg(shownName()),
+    const QString text = tr("Save the changes to %1?").arg(shownName());
+    QMessageBox question(QMessageBox::Question, ProgramName(), text,
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("SaveQuestion"));
     question.button(QMessageBox::Save)->setText(tr("Save"));
