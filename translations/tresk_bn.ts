@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Certificate</source>
+        <translation>সার্টিফিকেট</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <source>Denomination</source>
+        <translation>অভিহিত মূল্য</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <source>Date of purchase</source>
+        <translation>ক্রয়ের তারিখ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <source>Column %1</source>
+        <translation>কলাম %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <source>New certificate</source>
+        <translation>নতুন সার্টিফিকেট</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <source>Row %1</source>
+        <translation>সারি %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <source>Total</source>
+        <translation>মোট</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>ক্যালকুলেটরে বেছে নেওয়া আর্থিক বছর</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <source>Add Certificate</source>
+        <translation>সার্টিফিকেট যোগ করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <source>Edit</source>
+        <translation>সম্পাদনা</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <source>Delete</source>
+        <translation>মুছুন</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>লাইন %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>পেস্ট করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>এই লাইনগুলি পেস্ট করা হয়নি: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>Interest on certificates</source>
+        <translation>সার্টিফিকেটের সুদ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <source>File: %1</source>
+        <translation>ফাইল: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <source>Date: %1</source>
+        <translation>তারিখ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <source>Financial year: %1</source>
+        <translation>আর্থিক বছর: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <source>Year of life</source>
+        <translation>মেয়াদের বছর</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <source>Interest</source>
+        <translation>সুদ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Every financial year</source>
+        <translation>প্রতিটি আর্থিক বছর</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <source>Financial year</source>
+        <translation>আর্থিক বছর</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>সার্টিফিকেট</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <source>Export PDF</source>
+        <translation>PDF রপ্তানি করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ফাইল (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ফাইল (*.csv);;সব ফাইল (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>মোট</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ফাইল (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>নতুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>খুলুন…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>সংরক্ষণ করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>এভাবে সংরক্ষণ করুন…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>মুদ্রণ করুন…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF রপ্তানি করুন…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>বন্ধ করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>সম্পাদনা (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>পূর্বাবস্থায় ফেরান</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>পুনরায় করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>কাট করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>কপি করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>মুছুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>সব নির্বাচন করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>সার্টিফিকেট যোগ করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>নামহীন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – সার্টিফিকেট – ট্রেস্ক সুদ ক্যালকুলেটর</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 CSV ফাইল নয়।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 পড়া যায়নি।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>কিছু লাইন সার্টিফিকেট নয়, সেগুলি যেমন আছে তেমনই রাখা হয়েছে: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>এমন আরও লাইন: %1।</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>খুলুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>এভাবে সংরক্ষণ করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>তালিকাটি %1-এ সংরক্ষণ করা যায়নি: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1-এর পরিবর্তনগুলি সংরক্ষণ করবেন?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>বাতিল করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>থাক</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>খুব কম ঘর</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>অভিহিত মূল্য নেই</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>অভিহিত মূল্য ধনাত্মক সংখ্যা নয়</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>অভিহিত মূল্য 1,000,000,000,000-এর বেশি</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>ক্রয়ের তারিখ নেই</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>ক্রয়ের তারিখ কোনো তারিখ নয় (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>লেখা নয়</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB-এর চেয়ে লম্বা</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>উদ্ধৃতিচিহ্নের ঘর বন্ধ হয়নি</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ট্রেস্ক সুদ ক্যালকুলেটর</translation>
     </message>
@@ -77,95 +418,107 @@
         <translation>সুদ গণনা করা যায়নি</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="151"/>
+        <location filename="../ui/Form1.cpp" line="153"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ক্রয়ের তারিখ %1 বেছে নেওয়া হয়েছে</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="234"/>
+        <location filename="../ui/Form1.cpp" line="236"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>অর্জিত সুদ %1</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="79"/>
+        <location filename="../ui/Form1Controls.cpp" line="91"/>
         <source>Enter Denomination</source>
         <extracomment>The caption beside the denomination box (121 px), which also names the box to readers.</extracomment>
         <translation>অভিহিত মূল্য লিখুন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="83"/>
+        <location filename="../ui/Form1Controls.cpp" line="95"/>
         <source>Enter Date of purchase </source>
         <extracomment>The caption beside the date box (145 px), which also names the box to readers without its trailing blank.</extracomment>
         <translation>ক্রয়ের তারিখ লিখুন </translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="86"/>
+        <location filename="../ui/Form1Controls.cpp" line="98"/>
         <source>Accrued Interest</source>
         <extracomment>The caption beside the result box (121 px), which also names the box to readers.</extracomment>
         <translation>অর্জিত সুদ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="89"/>
+        <location filename="../ui/Form1Controls.cpp" line="101"/>
         <source>Developed by -</source>
         <translation>নির্মাতা -</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/Form1Controls.cpp" line="149"/>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Financial Year</source>
         <extracomment>Names the year list to readers, and heads a column of the schedule in the result&apos;s tooltip and in the table Copy Schedule copies.</extracomment>
         <translation>আর্থিক বছর</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="96"/>
-        <location filename="../ui/Form1Controls.cpp" line="97"/>
+        <location filename="../ui/Form1Controls.cpp" line="108"/>
+        <location filename="../ui/Form1Controls.cpp" line="109"/>
         <source>&quot;YYYY&quot;</source>
         <extracomment>The form of a year, shown above the year list and above the box of the year after it.</extracomment>
         <translation>&quot;YYYY&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="93"/>
+        <location filename="../ui/Form1Controls.cpp" line="105"/>
         <source>Financial Year</source>
         <comment>caption</comment>
         <extracomment>The caption beside the year list (97 px). Where the words do not fit, shorten them here only: the list&apos;s name for readers and the schedule&apos;s column keep them whole.</extracomment>
         <translation>আর্থিক বছর</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="103"/>
+        <location filename="../ui/Form1Controls.cpp" line="115"/>
         <source>Calculate</source>
         <translation>গণনা করুন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="113"/>
+        <location filename="../ui/Form1Controls.cpp" line="125"/>
         <source>Financial Year ends</source>
         <translation>আর্থিক বছরের শেষ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="147"/>
+        <location filename="../ui/Form1Controls.cpp" line="159"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>ক্রয়ের তারিখ বেছে নিন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="148"/>
+        <location filename="../ui/Form1Controls.cpp" line="160"/>
         <source>Open the calendar to pick the date of purchase</source>
         <translation>ক্রয়ের তারিখ বেছে নিতে ক্যালেন্ডার খুলুন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="162"/>
+        <location filename="../ui/Form1Controls.cpp" line="174"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>ক্রয়ের তারিখের ক্যালেন্ডার</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="181"/>
+        <location filename="../ui/Form1Controls.cpp" line="193"/>
         <source>Copy</source>
         <translation>কপি করুন</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="185"/>
+        <location filename="../ui/Form1Controls.cpp" line="197"/>
         <source>Copy Schedule</source>
         <translation>তফসিল কপি করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="198"/>
+        <source>Add to Certificates</source>
+        <translation>সার্টিফিকেটে যোগ করুন</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="200"/>
+        <source>Certificates…</source>
+        <translation>সার্টিফিকেট…</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="32"/>

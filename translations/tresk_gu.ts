@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Certificate</source>
+        <translation>પ્રમાણપત્ર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <source>Denomination</source>
+        <translation>અંકિત મૂલ્ય</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <source>Date of purchase</source>
+        <translation>ખરીદ તારીખ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <source>Column %1</source>
+        <translation>કૉલમ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <source>New certificate</source>
+        <translation>નવું પ્રમાણપત્ર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <source>Row %1</source>
+        <translation>હરોળ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <source>Total</source>
+        <translation>કુલ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>કેલ્ક્યુલેટરમાં પસંદ કરેલું નાણાકીય વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <source>Add Certificate</source>
+        <translation>પ્રમાણપત્ર ઉમેરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <source>Edit</source>
+        <translation>ફેરફાર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <source>Delete</source>
+        <translation>કાઢી નાખો</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>લીટી %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>પેસ્ટ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>આ લીટીઓ પેસ્ટ થઈ નથી: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>Interest on certificates</source>
+        <translation>પ્રમાણપત્રો પર વ્યાજ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <source>File: %1</source>
+        <translation>ફાઇલ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <source>Date: %1</source>
+        <translation>તારીખ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <source>Financial year: %1</source>
+        <translation>નાણાકીય વર્ષ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <source>Year of life</source>
+        <translation>મુદતનું વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <source>Interest</source>
+        <translation>વ્યાજ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Every financial year</source>
+        <translation>દરેક નાણાકીય વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <source>Financial year</source>
+        <translation>નાણાકીય વર્ષ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>પ્રમાણપત્રો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <source>Export PDF</source>
+        <translation>PDF નિકાસ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ફાઇલો (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ફાઇલો (*.csv);;બધી ફાઇલો (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>કુલ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ફાઇલ (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>નવું</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>ખોલો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>સાચવો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>આ રીતે સાચવો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>છાપો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF નિકાસ કરો…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>બંધ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>ફેરફાર (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>પૂર્વવત્ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>ફરી કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>કાપો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>કૉપિ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>કાઢી નાખો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>બધું પસંદ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>પ્રમાણપત્ર ઉમેરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>નામ વગરનું</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – પ્રમાણપત્રો – ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 CSV ફાઇલ નથી.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 વાંચી શકાઈ નથી.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>કેટલીક લીટીઓ પ્રમાણપત્રો નથી અને જેમ છે તેમ રાખી છે: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>આવી વધુ લીટીઓ: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>ખોલો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>આ રીતે સાચવો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>યાદી %1 માં સાચવી શકાઈ નથી: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1 ના ફેરફારો સાચવવા છે?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>છોડી દો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>રદ કરો</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>બહુ ઓછાં ક્ષેત્રો</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>અંકિત મૂલ્ય નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>અંકિત મૂલ્ય ધન સંખ્યા નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>અંકિત મૂલ્ય 1,000,000,000,000 થી વધુ છે</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>ખરીદ તારીખ નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>ખરીદ તારીખ કોઈ તારીખ નથી (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>લખાણ નથી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB થી લાંબી</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>અવતરણ ચિહ્નવાળું ક્ષેત્ર બંધ નથી</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
     </message>
@@ -77,95 +418,107 @@
         <translation>વ્યાજની ગણતરી થઈ શકી નથી</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="151"/>
+        <location filename="../ui/Form1.cpp" line="153"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ખરીદ તારીખ %1 પસંદ થઈ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="234"/>
+        <location filename="../ui/Form1.cpp" line="236"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ઉપાર્જિત વ્યાજ %1 છે</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="79"/>
+        <location filename="../ui/Form1Controls.cpp" line="91"/>
         <source>Enter Denomination</source>
         <extracomment>The caption beside the denomination box (121 px), which also names the box to readers.</extracomment>
         <translation>અંકિત મૂલ્ય દાખલ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="83"/>
+        <location filename="../ui/Form1Controls.cpp" line="95"/>
         <source>Enter Date of purchase </source>
         <extracomment>The caption beside the date box (145 px), which also names the box to readers without its trailing blank.</extracomment>
         <translation>ખરીદ તારીખ દાખલ કરો </translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="86"/>
+        <location filename="../ui/Form1Controls.cpp" line="98"/>
         <source>Accrued Interest</source>
         <extracomment>The caption beside the result box (121 px), which also names the box to readers.</extracomment>
         <translation>ઉપાર્જિત વ્યાજ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="89"/>
+        <location filename="../ui/Form1Controls.cpp" line="101"/>
         <source>Developed by -</source>
         <translation>વિકાસકર્તા -</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/Form1Controls.cpp" line="149"/>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Financial Year</source>
         <extracomment>Names the year list to readers, and heads a column of the schedule in the result&apos;s tooltip and in the table Copy Schedule copies.</extracomment>
         <translation>નાણાકીય વર્ષ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="96"/>
-        <location filename="../ui/Form1Controls.cpp" line="97"/>
+        <location filename="../ui/Form1Controls.cpp" line="108"/>
+        <location filename="../ui/Form1Controls.cpp" line="109"/>
         <source>&quot;YYYY&quot;</source>
         <extracomment>The form of a year, shown above the year list and above the box of the year after it.</extracomment>
         <translation>&quot;YYYY&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="93"/>
+        <location filename="../ui/Form1Controls.cpp" line="105"/>
         <source>Financial Year</source>
         <comment>caption</comment>
         <extracomment>The caption beside the year list (97 px). Where the words do not fit, shorten them here only: the list&apos;s name for readers and the schedule&apos;s column keep them whole.</extracomment>
         <translation>નાણાકીય વર્ષ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="103"/>
+        <location filename="../ui/Form1Controls.cpp" line="115"/>
         <source>Calculate</source>
         <translation>ગણતરી કરો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="113"/>
+        <location filename="../ui/Form1Controls.cpp" line="125"/>
         <source>Financial Year ends</source>
         <translation>નાણાકીય વર્ષનો અંત</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="147"/>
+        <location filename="../ui/Form1Controls.cpp" line="159"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>ખરીદ તારીખ પસંદ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="148"/>
+        <location filename="../ui/Form1Controls.cpp" line="160"/>
         <source>Open the calendar to pick the date of purchase</source>
         <translation>ખરીદ તારીખ પસંદ કરવા માટે કૅલેન્ડર ખોલો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="162"/>
+        <location filename="../ui/Form1Controls.cpp" line="174"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>ખરીદ તારીખનું કૅલેન્ડર</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="181"/>
+        <location filename="../ui/Form1Controls.cpp" line="193"/>
         <source>Copy</source>
         <translation>કૉપિ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="185"/>
+        <location filename="../ui/Form1Controls.cpp" line="197"/>
         <source>Copy Schedule</source>
         <translation>અનુસૂચિ કૉપિ કરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="198"/>
+        <source>Add to Certificates</source>
+        <translation>પ્રમાણપત્રોમાં ઉમેરો</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="200"/>
+        <source>Certificates…</source>
+        <translation>પ્રમાણપત્રો…</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="32"/>

@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Certificate</source>
+        <translation>സർട്ടിഫിക്കറ്റ്</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <source>Denomination</source>
+        <translation>മുഖവില</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <source>Date of purchase</source>
+        <translation>വാങ്ങിയ തീയതി</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <source>Column %1</source>
+        <translation>നിര %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <source>New certificate</source>
+        <translation>പുതിയ സർട്ടിഫിക്കറ്റ്</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <source>Row %1</source>
+        <translation>വരി %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <source>Total</source>
+        <translation>ആകെ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>കാൽക്കുലേറ്ററിൽ തിരഞ്ഞെടുത്ത സാമ്പത്തിക വർഷം</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <source>Add Certificate</source>
+        <translation>സർട്ടിഫിക്കറ്റ് ചേർക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <source>Edit</source>
+        <translation>തിരുത്തൽ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <source>Delete</source>
+        <translation>ഇല്ലാതാക്കുക</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>വരി %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>ഒട്ടിക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>ഈ വരികൾ ഒട്ടിച്ചില്ല: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>Interest on certificates</source>
+        <translation>സർട്ടിഫിക്കറ്റുകളുടെ പലിശ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <source>File: %1</source>
+        <translation>ഫയൽ: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <source>Date: %1</source>
+        <translation>തീയതി: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <source>Financial year: %1</source>
+        <translation>സാമ്പത്തിക വർഷം: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <source>Year of life</source>
+        <translation>കാലാവധി വർഷം</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <source>Interest</source>
+        <translation>പലിശ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Every financial year</source>
+        <translation>ഓരോ സാമ്പത്തിക വർഷവും</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <source>Financial year</source>
+        <translation>സാമ്പത്തിക വർഷം</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>സർട്ടിഫിക്കറ്റുകൾ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <source>Export PDF</source>
+        <translation>PDF എക്സ്പോർട്ട് ചെയ്യുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ഫയലുകൾ (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ഫയലുകൾ (*.csv);;എല്ലാ ഫയലുകളും (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>ആകെ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>ഫയൽ (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>പുതിയത്</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>തുറക്കുക…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>സേവ് ചെയ്യുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>ഇങ്ങനെ സേവ് ചെയ്യുക…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>പ്രിന്റ് ചെയ്യുക…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF എക്സ്പോർട്ട് ചെയ്യുക…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>അടയ്ക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>തിരുത്തുക (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>പഴയപടിയാക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>വീണ്ടും ചെയ്യുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>മുറിക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>പകർത്തുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>ഇല്ലാതാക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>എല്ലാം തിരഞ്ഞെടുക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>സർട്ടിഫിക്കറ്റ് ചേർക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>പേരില്ലാത്തത്</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – സർട്ടിഫിക്കറ്റുകൾ – ട്രെസ്ക് പലിശ കാൽക്കുലേറ്റർ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 ഒരു CSV ഫയൽ അല്ല.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 വായിക്കാൻ കഴിഞ്ഞില്ല.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>ചില വരികൾ സർട്ടിഫിക്കറ്റുകളല്ല; അവ ഉള്ളതുപോലെ സൂക്ഷിച്ചിരിക്കുന്നു: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>ഇത്തരം കൂടുതൽ വരികൾ: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>തുറക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>ഇങ്ങനെ സേവ് ചെയ്യുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>പട്ടിക %1 ലേക്ക് സേവ് ചെയ്യാൻ കഴിഞ്ഞില്ല: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1 ലെ മാറ്റങ്ങൾ സേവ് ചെയ്യണോ?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>ഉപേക്ഷിക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>റദ്ദാക്കുക</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>വളരെ കുറച്ച് ഫീൽഡുകൾ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>മുഖവില ഇല്ല</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>മുഖവില ധനസംഖ്യയല്ല</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>മുഖവില 1,000,000,000,000 നേക്കാൾ കൂടുതലാണ്</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>വാങ്ങിയ തീയതി ഇല്ല</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>വാങ്ങിയ തീയതി ഒരു തീയതിയല്ല (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>ടെക്സ്റ്റ് അല്ല</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB യിൽ കൂടുതൽ നീളം</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>ഉദ്ധരണി ഫീൽഡ് അടച്ചിട്ടില്ല</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ട്രെസ്ക് പലിശ കാൽക്കുലേറ്റർ</translation>
     </message>
@@ -77,95 +418,107 @@
         <translation>പലിശ കണക്കാക്കാൻ കഴിഞ്ഞില്ല</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="151"/>
+        <location filename="../ui/Form1.cpp" line="153"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>വാങ്ങിയ തീയതി %1 തിരഞ്ഞെടുത്തു</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="234"/>
+        <location filename="../ui/Form1.cpp" line="236"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>ആർജിത പലിശ %1</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="79"/>
+        <location filename="../ui/Form1Controls.cpp" line="91"/>
         <source>Enter Denomination</source>
         <extracomment>The caption beside the denomination box (121 px), which also names the box to readers.</extracomment>
         <translation>മുഖവില നൽകൂ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="83"/>
+        <location filename="../ui/Form1Controls.cpp" line="95"/>
         <source>Enter Date of purchase </source>
         <extracomment>The caption beside the date box (145 px), which also names the box to readers without its trailing blank.</extracomment>
         <translation>വാങ്ങിയ തീയതി </translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="86"/>
+        <location filename="../ui/Form1Controls.cpp" line="98"/>
         <source>Accrued Interest</source>
         <extracomment>The caption beside the result box (121 px), which also names the box to readers.</extracomment>
         <translation>ആർജിത പലിശ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="89"/>
+        <location filename="../ui/Form1Controls.cpp" line="101"/>
         <source>Developed by -</source>
         <translation>വികസിപ്പിച്ചത് -</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/Form1Controls.cpp" line="149"/>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Financial Year</source>
         <extracomment>Names the year list to readers, and heads a column of the schedule in the result&apos;s tooltip and in the table Copy Schedule copies.</extracomment>
         <translation>സാമ്പത്തിക വർഷം</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="96"/>
-        <location filename="../ui/Form1Controls.cpp" line="97"/>
+        <location filename="../ui/Form1Controls.cpp" line="108"/>
+        <location filename="../ui/Form1Controls.cpp" line="109"/>
         <source>&quot;YYYY&quot;</source>
         <extracomment>The form of a year, shown above the year list and above the box of the year after it.</extracomment>
         <translation>&quot;YYYY&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="93"/>
+        <location filename="../ui/Form1Controls.cpp" line="105"/>
         <source>Financial Year</source>
         <comment>caption</comment>
         <extracomment>The caption beside the year list (97 px). Where the words do not fit, shorten them here only: the list&apos;s name for readers and the schedule&apos;s column keep them whole.</extracomment>
         <translation>സാമ്പ. വർഷം</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="103"/>
+        <location filename="../ui/Form1Controls.cpp" line="115"/>
         <source>Calculate</source>
         <translation>കണക്കാക്കൂ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="113"/>
+        <location filename="../ui/Form1Controls.cpp" line="125"/>
         <source>Financial Year ends</source>
         <translation>സാമ്പത്തിക വർഷം അവസാനിക്കുന്നത്</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="147"/>
+        <location filename="../ui/Form1Controls.cpp" line="159"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>വാങ്ങിയ തീയതി തിരഞ്ഞെടുക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="148"/>
+        <location filename="../ui/Form1Controls.cpp" line="160"/>
         <source>Open the calendar to pick the date of purchase</source>
         <translation>വാങ്ങിയ തീയതി തിരഞ്ഞെടുക്കാൻ കലണ്ടർ തുറക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="162"/>
+        <location filename="../ui/Form1Controls.cpp" line="174"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>വാങ്ങിയ തീയതിയുടെ കലണ്ടർ</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="181"/>
+        <location filename="../ui/Form1Controls.cpp" line="193"/>
         <source>Copy</source>
         <translation>പകർത്തുക</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="185"/>
+        <location filename="../ui/Form1Controls.cpp" line="197"/>
         <source>Copy Schedule</source>
         <translation>പട്ടിക പകർത്തുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="198"/>
+        <source>Add to Certificates</source>
+        <translation>സർട്ടിഫിക്കറ്റുകളിൽ ചേർക്കുക</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="200"/>
+        <source>Certificates…</source>
+        <translation>സർട്ടിഫിക്കറ്റുകൾ…</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="32"/>

@@ -40,9 +40,350 @@
     </message>
 </context>
 <context>
+    <name>CertificateModel</name>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <source>Certificate</source>
+        <translation>प्रमाणपत्र</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <source>Denomination</source>
+        <translation>दर्शनी मूल्य</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <source>Date of purchase</source>
+        <translation>खरेदीची तारीख</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <source>Column %1</source>
+        <translation>स्तंभ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <source>New certificate</source>
+        <translation>नवीन प्रमाणपत्र</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <source>Row %1</source>
+        <translation>ओळ %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <source>Total</source>
+        <translation>एकूण</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <source>The financial year chosen in the calculator</source>
+        <translation>कॅल्क्युलेटरमध्ये निवडलेले आर्थिक वर्ष</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <source>Add Certificate</source>
+        <translation>प्रमाणपत्र जोडा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <source>Edit</source>
+        <translation>संपादन</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <source>Delete</source>
+        <translation>हटवा</translation>
+    </message>
+</context>
+<context>
+    <name>CertificateWindow</name>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <source>line %1: %2</source>
+        <translation>ओळ %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <source>Paste</source>
+        <translation>पेस्ट करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <source>These lines were not pasted: %1.</source>
+        <translation>या ओळी पेस्ट केल्या नाहीत: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <source>Interest on certificates</source>
+        <translation>प्रमाणपत्रांवरील व्याज</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <source>File: %1</source>
+        <translation>फाइल: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <source>Date: %1</source>
+        <translation>दिनांक: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <source>Financial year: %1</source>
+        <translation>आर्थिक वर्ष: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <source>Year of life</source>
+        <translation>मुदतीचे वर्ष</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <source>Interest</source>
+        <translation>व्याज</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <source>Every financial year</source>
+        <translation>प्रत्येक आर्थिक वर्ष</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <source>Financial year</source>
+        <translation>आर्थिक वर्ष</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <source>Certificates</source>
+        <translation>प्रमाणपत्रे</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <source>Export PDF</source>
+        <translation>PDF निर्यात करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF फाइली (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV फाइली (*.csv);;सर्व फाइली (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <source>Total</source>
+        <translation>एकूण</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <source>&amp;File</source>
+        <translation>फाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <source>New</source>
+        <translation>नवीन</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <source>Open…</source>
+        <translation>उघडा…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <source>Save</source>
+        <translation>जतन करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <source>Save As…</source>
+        <translation>या रूपात जतन करा…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <source>Print…</source>
+        <translation>छापा…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <source>Export PDF…</source>
+        <translation>PDF निर्यात करा…</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <source>Close</source>
+        <translation>बंद करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <source>&amp;Edit</source>
+        <translation>संपादन (&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <source>Undo</source>
+        <translation>पूर्ववत करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <source>Redo</source>
+        <translation>पुन्हा करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <source>Cut</source>
+        <translation>कट करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <source>Copy</source>
+        <translation>कॉपी करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <source>Delete</source>
+        <translation>हटवा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <source>Select All</source>
+        <translation>सर्व निवडा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <source>Add Certificate</source>
+        <translation>प्रमाणपत्र जोडा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <source>Untitled</source>
+        <translation>शीर्षकहीन</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <source>%1[*] – Certificates – Tresk Interest Calculator</source>
+        <translation>%1[*] – प्रमाणपत्रे – ट्रेस्क व्याज कॅल्क्युलेटर</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <source>%1 is not a CSV file.</source>
+        <translation>%1 ही CSV फाइल नाही.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 वाचता आली नाही.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <source>Some lines are not certificates and are kept as they are: %1.</source>
+        <translation>काही ओळी प्रमाणपत्रे नाहीत; त्या आहेत तशाच ठेवल्या आहेत: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <source>More such lines: %1.</source>
+        <translation>अशा आणखी ओळी: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <source>Open</source>
+        <translation>उघडा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <source>Save As</source>
+        <translation>या रूपात जतन करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <source>The list could not be saved to %1: %2</source>
+        <translation>यादी %1 मध्ये जतन करता आली नाही: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <source>Save the changes to %1?</source>
+        <translation>%1 मधील बदल जतन करायचे?</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <source>Discard</source>
+        <translation>टाकून द्या</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <source>Cancel</source>
+        <translation>रद्द करा</translation>
+    </message>
+</context>
+<context>
+    <name>Certificates</name>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="11"/>
+        <source>Too few fields</source>
+        <translation>खूप कमी रकाने</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="13"/>
+        <source>No denomination</source>
+        <translation>दर्शनी मूल्य नाही</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="15"/>
+        <source>The denomination is not a positive number</source>
+        <translation>दर्शनी मूल्य धन संख्या नाही</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="18"/>
+        <source>The denomination is larger than 1,000,000,000,000</source>
+        <translation>दर्शनी मूल्य 1,000,000,000,000 पेक्षा जास्त आहे</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="21"/>
+        <source>No date of purchase</source>
+        <translation>खरेदीची तारीख नाही</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="23"/>
+        <source>The date of purchase is not a date (DD/MM/YYYY)</source>
+        <translation>खरेदीची तारीख ही तारीख नाही (DD/MM/YYYY)</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="26"/>
+        <source>Not text</source>
+        <translation>मजकूर नाही</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="28"/>
+        <source>Longer than 1 MiB</source>
+        <translation>1 MiB पेक्षा लांब</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/Reasons.cpp" line="30"/>
+        <source>A quoted field is not closed</source>
+        <translation>अवतरणचिन्हातील रकाना बंद नाही</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
         <source>Tresk Interest Calculator</source>
         <translation>ट्रेस्क व्याज कॅल्क्युलेटर</translation>
     </message>
@@ -77,95 +418,107 @@
         <translation>व्याजाची गणना करता आली नाही</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="151"/>
+        <location filename="../ui/Form1.cpp" line="153"/>
         <source>Enter Date of purchase %1</source>
         <extracomment>Told to screen readers when a day is picked on the calendar: %1 is the date. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>खरेदीची तारीख %1 निवडली</translation>
     </message>
     <message>
-        <location filename="../ui/Form1.cpp" line="234"/>
+        <location filename="../ui/Form1.cpp" line="236"/>
         <source>Accrued Interest %1</source>
         <extracomment>Told to screen readers after Calculate: %1 is the amount shown. Word it as a sentence of its own; it need not repeat the caption&apos;s words.</extracomment>
         <translation>उपार्जित व्याज %1 आहे</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="79"/>
+        <location filename="../ui/Form1Controls.cpp" line="91"/>
         <source>Enter Denomination</source>
         <extracomment>The caption beside the denomination box (121 px), which also names the box to readers.</extracomment>
         <translation>दर्शनी मूल्य भरा</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="83"/>
+        <location filename="../ui/Form1Controls.cpp" line="95"/>
         <source>Enter Date of purchase </source>
         <extracomment>The caption beside the date box (145 px), which also names the box to readers without its trailing blank.</extracomment>
         <translation>खरेदीची तारीख भरा </translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="86"/>
+        <location filename="../ui/Form1Controls.cpp" line="98"/>
         <source>Accrued Interest</source>
         <extracomment>The caption beside the result box (121 px), which also names the box to readers.</extracomment>
         <translation>उपार्जित व्याज</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="89"/>
+        <location filename="../ui/Form1Controls.cpp" line="101"/>
         <source>Developed by -</source>
         <translation>विकसक -</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="137"/>
+        <location filename="../ui/Form1Controls.cpp" line="149"/>
         <location filename="../ui/ScheduleText.cpp" line="36"/>
         <source>Financial Year</source>
         <extracomment>Names the year list to readers, and heads a column of the schedule in the result&apos;s tooltip and in the table Copy Schedule copies.</extracomment>
         <translation>आर्थिक वर्ष</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="96"/>
-        <location filename="../ui/Form1Controls.cpp" line="97"/>
+        <location filename="../ui/Form1Controls.cpp" line="108"/>
+        <location filename="../ui/Form1Controls.cpp" line="109"/>
         <source>&quot;YYYY&quot;</source>
         <extracomment>The form of a year, shown above the year list and above the box of the year after it.</extracomment>
         <translation>&quot;YYYY&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="93"/>
+        <location filename="../ui/Form1Controls.cpp" line="105"/>
         <source>Financial Year</source>
         <comment>caption</comment>
         <extracomment>The caption beside the year list (97 px). Where the words do not fit, shorten them here only: the list&apos;s name for readers and the schedule&apos;s column keep them whole.</extracomment>
         <translation>आर्थिक वर्ष</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="103"/>
+        <location filename="../ui/Form1Controls.cpp" line="115"/>
         <source>Calculate</source>
         <translation>गणना करा</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="113"/>
+        <location filename="../ui/Form1Controls.cpp" line="125"/>
         <source>Financial Year ends</source>
         <translation>आर्थिक वर्षाची समाप्ती</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="147"/>
+        <location filename="../ui/Form1Controls.cpp" line="159"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="66"/>
         <source>Choose date of purchase</source>
         <translation>खरेदीची तारीख निवडा</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="148"/>
+        <location filename="../ui/Form1Controls.cpp" line="160"/>
         <source>Open the calendar to pick the date of purchase</source>
         <translation>खरेदीची तारीख निवडण्यासाठी दिनदर्शिका उघडा</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="162"/>
+        <location filename="../ui/Form1Controls.cpp" line="174"/>
+        <location filename="../ui/certificates/DateDelegate.cpp" line="37"/>
         <source>Date of purchase calendar</source>
         <translation>खरेदीच्या तारखेची दिनदर्शिका</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="181"/>
+        <location filename="../ui/Form1Controls.cpp" line="193"/>
         <source>Copy</source>
         <translation>कॉपी करा</translation>
     </message>
     <message>
-        <location filename="../ui/Form1Controls.cpp" line="185"/>
+        <location filename="../ui/Form1Controls.cpp" line="197"/>
         <source>Copy Schedule</source>
         <translation>अनुसूची कॉपी करा</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="198"/>
+        <source>Add to Certificates</source>
+        <translation>प्रमाणपत्रांत जोडा</translation>
+    </message>
+    <message>
+        <location filename="../ui/Form1Controls.cpp" line="200"/>
+        <source>Certificates…</source>
+        <translation>प्रमाणपत्रे…</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="32"/>

@@ -242,6 +242,19 @@ void Form1::mnuCopy_Click() {
     QGuiApplication::clipboard()->setText(cmdDate[0]->text());
 }
 
+int Form1::chosenYear() const {
+    return FyS.isEmpty() ? tresk::FinancialYearOf(today())
+                         : static_cast<int>(tresk::Val(FyS.toStdString()));
+}
+
+void Form1::mnuAddToCertificates_Click() {
+    emit addToCertificatesWanted(cmdAmt[0]->text(), DtOfPur, chosenYear());
+}
+
+void Form1::mnuCertificates_Click() {
+    emit certificatesWanted(chosenYear());
+}
+
 Form1::Inputs Form1::inputsOnScreen() const {
     const int entry = typedYearEntry();
     return {entry < 0 ? Combo1->currentText() : Combo1->itemText(entry), cmdAmt[0]->text(),

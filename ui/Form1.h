@@ -40,6 +40,12 @@ class Form1 : public QWidget {
     // `today` is the clock the year list is centred on.
     explicit Form1(QWidget* parent = nullptr, std::function<double()> today = tresk::Today);
 
+  signals:
+    // The certificates window is wanted, with the financial year chosen (today's where none is).
+    void certificatesWanted(int chosenYear);
+    // The certificate on screen, as its boxes hold it, is to join the list.
+    void addToCertificatesWanted(const QString& denomination, const QString& date, int chosenYear);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -72,6 +78,9 @@ class Form1 : public QWidget {
     void cmdCalc_Click();
     void mnuCopy_Click();
     void mnuCopySchedule_Click();
+    void mnuAddToCertificates_Click();
+    void mnuCertificates_Click();
+    int chosenYear() const;
 
     void settleYearListText();
     int typedYearEntry() const;
@@ -120,6 +129,8 @@ class Form1 : public QWidget {
     QAction* mnuCopySchedule = nullptr;
     // Every control and line at its place in the left-to-right design.
     std::vector<std::pair<QWidget*, QRect>> designPlaces;
+    QAction* mnuAddToCertificates = nullptr;  // while an amount is shown
+    QAction* mnuCertificates = nullptr;       // also on Ctrl+L anywhere in the window
 
     std::function<double()> today;
     std::int16_t ctr = 0;

@@ -195,6 +195,11 @@ void Form1::createControls() {
     mnuCopy->setEnabled(false);
     addAction(mnuCopy);
     mnuCopySchedule = new QAction(tr("Copy Schedule"), this);
+    mnuAddToCertificates = new QAction(tr("Add to Certificates"), this);
+    mnuAddToCertificates->setEnabled(false);
+    mnuCertificates = new QAction(tr("Certificates…"), this);
+    mnuCertificates->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(mnuCertificates);
 
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         designPlaces.emplace_back(control, control->geometry());
@@ -236,6 +241,8 @@ void Form1::connectHandlers() {
     connect(Calendar1, &QCalendarWidget::activated, this, &Form1::Calendar1_Click);
     connect(mnuCopy, &QAction::triggered, this, &Form1::mnuCopy_Click);
     connect(mnuCopySchedule, &QAction::triggered, this, &Form1::mnuCopySchedule_Click);
+    connect(mnuAddToCertificates, &QAction::triggered, this, &Form1::mnuAddToCertificates_Click);
+    connect(mnuCertificates, &QAction::triggered, this, &Form1::mnuCertificates_Click);
 
     // Clicks are seen on the native window, before Qt hands the focus to the clicked control;
     // focus changes and keys on the controls themselves.

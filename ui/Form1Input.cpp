@@ -96,6 +96,8 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(mnuCopy);
     menu->addAction(mnuCopySchedule);
+    menu->addAction(mnuAddToCertificates);
+    menu->addAction(mnuCertificates);
     // From the keyboard the menu hangs from the box's leading edge: from its left edge in the
     // design, mirrored with the box.
     const QRect designMenu(visualRect(result).bottomLeft(), menu->sizeHint());

@@ -15,6 +15,7 @@ void Form1::showAmount(const QString& text, const std::optional<Explained>& expl
     // An amount wider than the box shows its leading digits.
     cmdDate[0]->setCursorPosition(0);
     mnuCopy->setEnabled(!text.isEmpty());
+    mnuAddToCertificates->setEnabled(!text.isEmpty());
     const QLocale locale;
     cmdDate[0]->setToolTip(explained
                                ? ScheduleToolTip(explained->schedule, explained->chosenYear, locale,

@@ -50,6 +50,8 @@ Section
     File /r "${STAGE}/*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${PROGRAM}.exe"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT} Certificates.lnk" "$INSTDIR\${PROGRAM}.exe" \
+        "--certificates"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -66,6 +68,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT} Certificates.lnk"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ; Only what the installer put there: the folder may have been one the user already had.
     !include "${STAGE}/../uninstall-files.nsh"
