@@ -111,7 +111,8 @@ constexpr ColumnName kColumnNames[] = {
     {Column::Certificate, "ਸਰਟੀਫਿਕੇਟ"},
     {Column::Denomination, "ਅੰਕਿਤ ਮੁੱਲ"},
     {Column::Purchase, "ਖਰੀਦ ਮਿਤੀ"},
-    // Odia
+    // Odia, with and without the halant
+    {Column::Certificate, "ସାର୍ଟିଫିକେଟ୍"},
     {Column::Certificate, "ସାର୍ଟିଫିକେଟ"},
     {Column::Denomination, "ଅଙ୍କିତ ମୂଲ୍ୟ"},
     {Column::Purchase, "କ୍ରୟ ତାରିଖ"},

@@ -45,7 +45,7 @@
         <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
         <source>Certificate</source>
-        <translation>ସାର୍ଟିଫିକେଟ</translation>
+        <translation>ସାର୍ଟିଫିକେଟ୍</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
@@ -65,7 +65,7 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
         <source>New certificate</source>
-        <translation>ନୂଆ ସାର୍ଟିଫିକେଟ</translation>
+        <translation>ନୂଆ ସାର୍ଟିଫିକେଟ୍</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
@@ -88,7 +88,7 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
         <source>Add Certificate</source>
-        <translation>ସାର୍ଟିଫିକେଟ ଯୋଡନ୍ତୁ</translation>
+        <translation>ସାର୍ଟିଫିକେଟ୍ ଯୋଡନ୍ତୁ</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
@@ -124,7 +124,7 @@
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
         <source>Interest on certificates</source>
-        <translation>ସାର୍ଟିଫିକେଟ ଉପରେ ସୁଧ</translation>
+        <translation>ସାର୍ଟିଫିକେଟ୍ ଉପରେ ସୁଧ</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
@@ -166,7 +166,7 @@
         <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
         <source>Certificates</source>
-        <translation>ସାର୍ଟିଫିକେଟ</translation>
+        <translation>ସାର୍ଟିଫିକେଟ୍</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
@@ -268,7 +268,7 @@
         <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
         <source>Add Certificate</source>
-        <translation>ସାର୍ଟିଫିକେଟ ଯୋଡନ୍ତୁ</translation>
+        <translation>ସାର୍ଟିଫିକେଟ୍ ଯୋଡନ୍ତୁ</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
@@ -278,7 +278,7 @@
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
-        <translation>%1[*] – ସାର୍ଟିଫିକେଟ – ଟ୍ରେସ୍କ ସୁଧ କାଲକୁଲେଟର</translation>
+        <translation>%1[*] – ସାର୍ଟିଫିକେଟ୍ – ଟ୍ରେସ୍କ ସୁଧ କ୍ୟାଲକୁଲେଟର୍</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
@@ -293,7 +293,7 @@
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
-        <translation>କିଛି ଧାଡ଼ି ସାର୍ଟିଫିକେଟ ନୁହେଁ ଏବଂ ଯେପରି ଅଛି ସେପରି ରଖାଯାଇଛି: %1।</translation>
+        <translation>କିଛି ଧାଡ଼ି ସାର୍ଟିଫିକେଟ୍ ନୁହେଁ ଏବଂ ଯେପରି ଅଛି ସେପରି ରଖାଯାଇଛି: %1।</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
@@ -518,7 +518,7 @@
     <message>
         <location filename="../ui/Form1Controls.cpp" line="200"/>
         <source>Certificates…</source>
-        <translation>ସାର୍ଟିଫିକେଟ…</translation>
+        <translation>ସାର୍ଟିଫିକେଟ୍…</translation>
     </message>
     <message>
         <location filename="../ui/ScheduleText.cpp" line="32"/>
