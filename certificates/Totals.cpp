@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "AccruedInterest.h"
+#include "Conversions.h"
 
 namespace tresk {
 namespace {
@@ -47,13 +48,18 @@ YearInterest InterestIn(const Certificate& certificate, int startYear) {
 }
 
 void Totals::Add(const Certificate& certificate) {
-    const int bought = FinancialYearOf(certificate.purchase);
+    const CalendarDate purchase = CalendarDateOf(certificate.purchase);
+    const int bought = FinancialYearOf(purchase);
+    // The years end with the calendar, as the certificate's schedule does; nearly always all six
+    // anniversaries have their day.
+    const bool allSix = Anniversary(certificate.purchase, 6).has_value();
     for (int year = bought + 1; year <= bought + 6; ++year) {
-        const YearInterest interest = InterestIn(certificate, year);
-        if (interest.yearOfLife == 0) continue;
-        // The years end with the calendar, as the certificate's schedule does.
-        if (!Anniversary(certificate.purchase, interest.yearOfLife)) break;
-        cents_[static_cast<std::size_t>(year)] += CentsOf(interest.amount);
+        const int yearOfLife = YearOfLifeIn(purchase, year);
+        if (yearOfLife == 0) continue;
+        if (!allSix && !Anniversary(certificate.purchase, yearOfLife)) break;
+        const double amount =
+            InterestOf(certificate.denomination, certificate.purchase, yearOfLife);
+        cents_[static_cast<std::size_t>(year)] += CentsOf(amount);
         earns_[static_cast<std::size_t>(year)] = true;
     }
 }

@@ -67,13 +67,20 @@ std::optional<double> Anniversary(double purchaseDate, int yearOfLife) {
 }
 
 int YearOfLifeIn(double purchaseDate, int startYear) {
-    const CalendarDate purchase = CalendarDateOf(purchaseDate);
+    return YearOfLifeIn(CalendarDateOf(purchaseDate), startYear);
+}
+
+int YearOfLifeIn(const CalendarDate& purchase, int startYear) {
     if (purchase.year > startYear || (purchase.year == startYear && purchase.month >= 4)) return 0;
     return YearOfLife(startYear - purchase.year, purchase.month);
 }
 
 int FinancialYearOf(double date) {
-    return static_cast<int>(YearOf(date)) - YearBefore(MonthOf(date));
+    return FinancialYearOf(CalendarDateOf(date));
+}
+
+int FinancialYearOf(const CalendarDate& date) {
+    return date.year - YearBefore(date.month);
 }
 
 double InterestOf(double denomination, double purchaseDate, int yearOfLife) {

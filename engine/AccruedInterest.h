@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Conversions.h"
+
 // The interest that accrues on one certificate within one financial year (1 April of the start
 // year to 31 March of the next). A certificate lives six years; on each anniversary of its
 // purchase the interest of that year of its life accrues.
@@ -40,6 +42,8 @@ int YearOfLife(double yearDiff, double monthOfPurchase);
 // financial year that starts on 1 April of startYear; 0 when none does, and always 0 for a
 // purchase on or after that 1 April.
 int YearOfLifeIn(double purchaseDate, int startYear);
+// The same for a date of purchase already taken apart: many years of one certificate.
+int YearOfLifeIn(const CalendarDate& purchase, int startYear);
 
 // The day on which a year of life (1 to 6) ends and its interest accrues; a 29 February purchase
 // has it on 28 February in common years. No value beyond the last day the dates can carry.
@@ -47,6 +51,7 @@ std::optional<double> Anniversary(double purchaseDate, int yearOfLife);
 
 // The start year of the financial year in which a date falls.
 int FinancialYearOf(double date);
+int FinancialYearOf(const CalendarDate& date);
 
 // The interest that accrues in a year of life (1 to 6): the product first, then the division,
 // then the rounding. Not finite when the product exceeds a double.
