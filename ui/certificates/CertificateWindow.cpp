@@ -145,7 +145,11 @@ void CertificateWindow::createActions() {
     file->addAction(action(tr("New"), &CertificateWindow::newList, QKeySequence::New));
     file->addAction(action(tr("Open…"), &CertificateWindow::open, QKeySequence::Open));
     file->addAction(action(tr("Save"), &CertificateWindow::save, QKeySequence::Save));
-    file->addAction(action(tr("Save As…"), &CertificateWindow::saveAs, QKeySequence::SaveAs));
+    // Desktops without a Save As key of their own get the common one.
+    file->addAction(action(tr("Save As…"), &CertificateWindow::saveAs,
+                           QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty()
+                               ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                               : QKeySequence(QKeySequence::SaveAs)));
     file->addSeparator();
     file->addAction(action(tr("Print…"), &CertificateWindow::print, QKeySequence::Print));
     file->addAction(action(tr("Export PDF…"), &CertificateWindow::exportPdf));
