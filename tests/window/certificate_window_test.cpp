@@ -175,6 +175,8 @@ TEST_F(CertificateWindowTest, SavesEveryRowAsItCameAndAFailedSaveChangesNothing)
     const QString path = FamilyWithBadLine(dir);
     open(path);
     const std::vector<Notice> opened = NoticeWatchdog::instance().take();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    table->setFocus();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].text,
               "Some lines are not certificates and are kept as they are: line 6: The "

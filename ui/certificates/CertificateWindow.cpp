@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -241,7 +242,8 @@ bool CertificateWindow::openFile(const QString& file) {
         QString text = tr("Some lines are not certificates and are kept as they are: %1.")
                            .arg(bad.join(QLatin1String("; ")));
         if (more > 0) text += QLatin1Char(' ') + tr("More such lines: %1.").arg(more);
-        showNotice(text);
+        // Told once the list is in sight, for a file opened before the window shows.
+        QTimer::singleShot(0, this, [this, text] { showNotice(text); });
     }
     return true;
 }
