@@ -34,9 +34,9 @@ namespace {
 
 // The bad lines a notice names one by one; the rest are counted.
 constexpr int kNamedLines = 10;
-constexpr int kLabelWidth = 180;
+constexpr int kLabelWidth = 150;
 constexpr int kDateWidth = 110;
-constexpr int kAmountWidth = 100;
+constexpr int kAmountWidth = 96;
 
 std::filesystem::path PathOf(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
