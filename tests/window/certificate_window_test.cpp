@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -16,8 +17,10 @@
 
 #include "AccruedInterest.h"
 #include "CertificateWindow.h"
+#include "CertificatesLauncher.h"
 #include "Conversions.h"
 #include "notice_watchdog.h"
+#include "window_test.h"
 
 namespace {
 
@@ -175,6 +178,8 @@ TEST_F(CertificateWindowTest, SavesEveryRowAsItCameAndAFailedSaveChangesNothing)
     const QString path = FamilyWithBadLine(dir);
     open(path);
     const std::vector<Notice> opened = NoticeWatchdog::instance().take();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    table->setFocus();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].text,
               "Some lines are not certificates and are kept as they are: line 6: The "
@@ -231,6 +236,49 @@ TEST_F(CertificateWindowTest, PastesASpreadsheetsRowsAndNamesTheLinesItCannotRea
     EXPECT_EQ(cell(6, 2), "10/10/2021");
     keys(QKeySequence::Undo);
     EXPECT_EQ(copied(), before);
+}
+
+using CalculatorToCertificatesTest = WindowTest;
+
+TEST_F(CalculatorToCertificatesTest, TheResultsMenuAddsTheCertificateOnScreenToTheList) {
+    newWindow([] { return tresk::DateSerial(2026, 5, 1); });
+    ConnectCertificates(*window);
+    chooseYear(2026);
+    typeDenomination("1,000");
+    pickDate(QDate(2024, 6, 15));
+    clickCalculate();
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, box("cmdDate(0)")->geometry().center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* add = menu->actions().value(2);
+    ASSERT_TRUE(add != nullptr && add->text() == "Add to Certificates" && add->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(add).center());
+
+    QPointer<CertificateWindow> list;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<CertificateWindow*>(top); found && found->isVisible())
+            list = found;
+    }
+    ASSERT_NE(list, nullptr);
+    const QAbstractItemModel* model =
+        list->findChild<QTableView*>(QStringLiteral("CertificateTable"))->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->index(0, 1).data().toString(), "1,000.00");
+    EXPECT_EQ(model->index(0, 2).data().toString(), "15/06/2024");
+    // The calculator's year is the one marked, and the amount in it is the one Calculate gave.
+    for (int column = 3; column < model->columnCount(); ++column) {
+        if (!model->headerData(column, Qt::Horizontal, Qt::FontRole).isValid()) continue;
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), "2026\u201327");
+        EXPECT_EQ(model->index(0, column).data().toString(), box("cmdDate(0)")->text());
+    }
+    // Ctrl+L brings the same list back, not a second one.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(list));
+    EXPECT_EQ(model->rowCount(), 2);
+    list->setWindowModified(false);
+    delete list;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
@@ -87,6 +88,11 @@ void PrintStatement(QPrinter& printer, const CertificateModel& model, const QStr
     QTextOption option = document.defaultTextOption();
     option.setTextDirection(QGuiApplication::layoutDirection());
     document.setDefaultTextOption(option);
+    // Any letter spacing turns off the Latin ligatures, so that a PDF's text reads "fi" as two
+    // letters and searches find every word; scripts that need their ligatures keep them.
+    QFont font = document.defaultFont();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    document.setDefaultFont(font);
     document.setHtml(StatementHtml(model, name));
     document.print(&printer);
 }

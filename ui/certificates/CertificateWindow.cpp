@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -33,9 +34,9 @@ namespace {
 
 // The bad lines a notice names one by one; the rest are counted.
 constexpr int kNamedLines = 10;
-constexpr int kLabelWidth = 180;
+constexpr int kLabelWidth = 150;
 constexpr int kDateWidth = 110;
-constexpr int kAmountWidth = 100;
+constexpr int kAmountWidth = 96;
 
 std::filesystem::path PathOf(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
@@ -145,7 +146,11 @@ void CertificateWindow::createActions() {
     file->addAction(action(tr("New"), &CertificateWindow::newList, QKeySequence::New));
     file->addAction(action(tr("Open…"), &CertificateWindow::open, QKeySequence::Open));
     file->addAction(action(tr("Save"), &CertificateWindow::save, QKeySequence::Save));
-    file->addAction(action(tr("Save As…"), &CertificateWindow::saveAs, QKeySequence::SaveAs));
+    // Desktops without a Save As key of their own get the common one.
+    file->addAction(action(tr("Save As…"), &CertificateWindow::saveAs,
+                           QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty()
+                               ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                               : QKeySequence(QKeySequence::SaveAs)));
     file->addSeparator();
     file->addAction(action(tr("Print…"), &CertificateWindow::print, QKeySequence::Print));
     file->addAction(action(tr("Export PDF…"), &CertificateWindow::exportPdf));
@@ -237,7 +242,8 @@ bool CertificateWindow::openFile(const QString& file) {
         QString text = tr("Some lines are not certificates and are kept as they are: %1.")
                            .arg(bad.join(QLatin1String("; ")));
         if (more > 0) text += QLatin1Char(' ') + tr("More such lines: %1.").arg(more);
-        showNotice(text);
+        // Told once the list is in sight, for a file opened before the window shows.
+        QTimer::singleShot(0, this, [this, text] { showNotice(text); });
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "CertificatesLauncher.h"
 
 #include <QPointer>
+#include <QString>
 #include <QStringList>
 
 #include "AccruedInterest.h"
@@ -10,9 +11,11 @@
 
 namespace {
 
-CertificateWindow* ShownWindow(int chosenYear) {
+// A file is opened before the window first shows, so that it shows the list at once.
+CertificateWindow* ShownWindow(int chosenYear, const QString& file = {}) {
     static QPointer<CertificateWindow> window;
     if (window == nullptr) window = new CertificateWindow;
+    if (!file.isEmpty()) window->openFile(file);
     window->setChosenYear(chosenYear);
     window->show();
     window->raise();
@@ -33,8 +36,9 @@ void ConnectCertificates(Form1& calculator) {
 
 bool OpenCertificatesFromArguments(const QStringList& arguments) {
     if (arguments.size() < 2) return false;
-    CertificateWindow* window = ShownWindow(tresk::FinancialYearOf(tresk::Today()));
     // The desktop's Certificates action opens a new list.
-    if (arguments.at(1) != QLatin1String("--certificates")) window->openFile(arguments.at(1));
+    const QString& file = arguments.at(1);
+    ShownWindow(tresk::FinancialYearOf(tresk::Today()),
+                file == QLatin1String("--certificates") ? QString() : file);
     return true;
 }
