@@ -43,7 +43,7 @@
     <name>CertificateModel</name>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>সার্টিফিকেট</translation>
     </message>
@@ -75,8 +75,8 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
         <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>মোট</translation>
     </message>
@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
         <source>line %1: %2</source>
         <translation>লাইন %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Paste</source>
         <translation>পেস্ট করুন</translation>
     </message>
@@ -122,211 +122,211 @@
         <translation>এই লাইনগুলি পেস্ট করা হয়নি: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
         <source>Interest on certificates</source>
         <translation>সার্টিফিকেটের সুদ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
         <source>File: %1</source>
         <translation>ফাইল: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
         <source>Date: %1</source>
         <translation>তারিখ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="50"/>
         <source>Financial year: %1</source>
         <translation>আর্থিক বছর: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
         <source>Year of life</source>
         <translation>মেয়াদের বছর</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="57"/>
         <source>Interest</source>
         <translation>সুদ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
         <source>Every financial year</source>
         <translation>প্রতিটি আর্থিক বছর</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
         <source>Financial year</source>
         <translation>আর্থিক বছর</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Certificates</source>
         <translation>সার্টিফিকেট</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="119"/>
         <source>Export PDF</source>
         <translation>PDF রপ্তানি করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="120"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ফাইল (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ফাইল (*.csv);;সব ফাইল (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
         <source>Total</source>
         <translation>মোট</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
         <source>&amp;File</source>
         <translation>ফাইল (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
         <source>New</source>
         <translation>নতুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
         <source>Open…</source>
         <translation>খুলুন…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
         <source>Save</source>
         <translation>সংরক্ষণ করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
         <source>Save As…</source>
         <translation>এভাবে সংরক্ষণ করুন…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Print…</source>
         <translation>মুদ্রণ করুন…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
         <source>Export PDF…</source>
         <translation>PDF রপ্তানি করুন…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Close</source>
         <translation>বন্ধ করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
         <source>&amp;Edit</source>
         <translation>সম্পাদনা (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
         <source>Undo</source>
         <translation>পূর্বাবস্থায় ফেরান</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Redo</source>
         <translation>পুনরায় করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
         <source>Cut</source>
         <translation>কাট করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Copy</source>
         <translation>কপি করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Delete</source>
         <translation>মুছুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Select All</source>
         <translation>সব নির্বাচন করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
         <source>Add Certificate</source>
         <translation>সার্টিফিকেট যোগ করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Untitled</source>
         <translation>নামহীন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – সার্টিফিকেট – ট্রেস্ক সুদ ক্যালকুলেটর</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV ফাইল নয়।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 could not be read.</source>
         <translation>%1 পড়া যায়নি।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>কিছু লাইন সার্টিফিকেট নয়, সেগুলি যেমন আছে তেমনই রাখা হয়েছে: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
         <source>More such lines: %1.</source>
         <translation>এমন আরও লাইন: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
         <source>Open</source>
         <translation>খুলুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Save As</source>
         <translation>এভাবে সংরক্ষণ করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>তালিকাটি %1-এ সংরক্ষণ করা যায়নি: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
         <source>Save the changes to %1?</source>
         <translation>%1-এর পরিবর্তনগুলি সংরক্ষণ করবেন?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Discard</source>
         <translation>বাতিল করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Cancel</source>
         <translation>থাক</translation>
     </message>
@@ -383,7 +383,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
         <source>Tresk Interest Calculator</source>
         <translation>ট্রেস্ক সুদ ক্যালকুলেটর</translation>
     </message>

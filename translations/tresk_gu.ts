@@ -43,7 +43,7 @@
     <name>CertificateModel</name>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>પ્રમાણપત્ર</translation>
     </message>
@@ -75,8 +75,8 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
         <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>કુલ</translation>
     </message>
@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
         <source>line %1: %2</source>
         <translation>લીટી %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Paste</source>
         <translation>પેસ્ટ કરો</translation>
     </message>
@@ -122,211 +122,211 @@
         <translation>આ લીટીઓ પેસ્ટ થઈ નથી: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
         <source>Interest on certificates</source>
         <translation>પ્રમાણપત્રો પર વ્યાજ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
         <source>File: %1</source>
         <translation>ફાઇલ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
         <source>Date: %1</source>
         <translation>તારીખ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="50"/>
         <source>Financial year: %1</source>
         <translation>નાણાકીય વર્ષ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
         <source>Year of life</source>
         <translation>મુદતનું વર્ષ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="57"/>
         <source>Interest</source>
         <translation>વ્યાજ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
         <source>Every financial year</source>
         <translation>દરેક નાણાકીય વર્ષ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
         <source>Financial year</source>
         <translation>નાણાકીય વર્ષ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Certificates</source>
         <translation>પ્રમાણપત્રો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="119"/>
         <source>Export PDF</source>
         <translation>PDF નિકાસ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="120"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ફાઇલો (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ફાઇલો (*.csv);;બધી ફાઇલો (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
         <source>Total</source>
         <translation>કુલ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
         <source>&amp;File</source>
         <translation>ફાઇલ (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
         <source>New</source>
         <translation>નવું</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
         <source>Open…</source>
         <translation>ખોલો…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
         <source>Save</source>
         <translation>સાચવો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
         <source>Save As…</source>
         <translation>આ રીતે સાચવો…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Print…</source>
         <translation>છાપો…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
         <source>Export PDF…</source>
         <translation>PDF નિકાસ કરો…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Close</source>
         <translation>બંધ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
         <source>&amp;Edit</source>
         <translation>ફેરફાર (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
         <source>Undo</source>
         <translation>પૂર્વવત્ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Redo</source>
         <translation>ફરી કરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
         <source>Cut</source>
         <translation>કાપો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Copy</source>
         <translation>કૉપિ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Delete</source>
         <translation>કાઢી નાખો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Select All</source>
         <translation>બધું પસંદ કરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
         <source>Add Certificate</source>
         <translation>પ્રમાણપત્ર ઉમેરો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Untitled</source>
         <translation>નામ વગરનું</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – પ્રમાણપત્રો – ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV ફાઇલ નથી.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 could not be read.</source>
         <translation>%1 વાંચી શકાઈ નથી.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>કેટલીક લીટીઓ પ્રમાણપત્રો નથી અને જેમ છે તેમ રાખી છે: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
         <source>More such lines: %1.</source>
         <translation>આવી વધુ લીટીઓ: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
         <source>Open</source>
         <translation>ખોલો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Save As</source>
         <translation>આ રીતે સાચવો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>યાદી %1 માં સાચવી શકાઈ નથી: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
         <source>Save the changes to %1?</source>
         <translation>%1 ના ફેરફારો સાચવવા છે?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Discard</source>
         <translation>છોડી દો</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Cancel</source>
         <translation>રદ કરો</translation>
     </message>
@@ -383,7 +383,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
         <source>Tresk Interest Calculator</source>
         <translation>ટ્રેસ્ક વ્યાજ કેલ્ક્યુલેટર</translation>
     </message>

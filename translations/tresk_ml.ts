@@ -43,7 +43,7 @@
     <name>CertificateModel</name>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>സർട്ടിഫിക്കറ്റ്</translation>
     </message>
@@ -75,8 +75,8 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
         <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>ആകെ</translation>
     </message>
@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
         <source>line %1: %2</source>
         <translation>വരി %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Paste</source>
         <translation>ഒട്ടിക്കുക</translation>
     </message>
@@ -122,211 +122,211 @@
         <translation>ഈ വരികൾ ഒട്ടിച്ചില്ല: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
         <source>Interest on certificates</source>
         <translation>സർട്ടിഫിക്കറ്റുകളുടെ പലിശ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
         <source>File: %1</source>
         <translation>ഫയൽ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
         <source>Date: %1</source>
         <translation>തീയതി: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="50"/>
         <source>Financial year: %1</source>
         <translation>സാമ്പത്തിക വർഷം: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
         <source>Year of life</source>
         <translation>കാലാവധി വർഷം</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="57"/>
         <source>Interest</source>
         <translation>പലിശ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
         <source>Every financial year</source>
         <translation>ഓരോ സാമ്പത്തിക വർഷവും</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
         <source>Financial year</source>
         <translation>സാമ്പത്തിക വർഷം</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Certificates</source>
         <translation>സർട്ടിഫിക്കറ്റുകൾ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="119"/>
         <source>Export PDF</source>
         <translation>PDF എക്സ്പോർട്ട് ചെയ്യുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="120"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ഫയലുകൾ (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ഫയലുകൾ (*.csv);;എല്ലാ ഫയലുകളും (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
         <source>Total</source>
         <translation>ആകെ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
         <source>&amp;File</source>
         <translation>ഫയൽ (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
         <source>New</source>
         <translation>പുതിയത്</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
         <source>Open…</source>
         <translation>തുറക്കുക…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
         <source>Save</source>
         <translation>സേവ് ചെയ്യുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
         <source>Save As…</source>
         <translation>ഇങ്ങനെ സേവ് ചെയ്യുക…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Print…</source>
         <translation>പ്രിന്റ് ചെയ്യുക…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
         <source>Export PDF…</source>
         <translation>PDF എക്സ്പോർട്ട് ചെയ്യുക…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Close</source>
         <translation>അടയ്ക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
         <source>&amp;Edit</source>
         <translation>തിരുത്തുക (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
         <source>Undo</source>
         <translation>പഴയപടിയാക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Redo</source>
         <translation>വീണ്ടും ചെയ്യുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
         <source>Cut</source>
         <translation>മുറിക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Copy</source>
         <translation>പകർത്തുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Delete</source>
         <translation>ഇല്ലാതാക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Select All</source>
         <translation>എല്ലാം തിരഞ്ഞെടുക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
         <source>Add Certificate</source>
         <translation>സർട്ടിഫിക്കറ്റ് ചേർക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Untitled</source>
         <translation>പേരില്ലാത്തത്</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – സർട്ടിഫിക്കറ്റുകൾ – ട്രെസ്ക് പലിശ കാൽക്കുലേറ്റർ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 ഒരു CSV ഫയൽ അല്ല.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 could not be read.</source>
         <translation>%1 വായിക്കാൻ കഴിഞ്ഞില്ല.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>ചില വരികൾ സർട്ടിഫിക്കറ്റുകളല്ല; അവ ഉള്ളതുപോലെ സൂക്ഷിച്ചിരിക്കുന്നു: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
         <source>More such lines: %1.</source>
         <translation>ഇത്തരം കൂടുതൽ വരികൾ: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
         <source>Open</source>
         <translation>തുറക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Save As</source>
         <translation>ഇങ്ങനെ സേവ് ചെയ്യുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>പട്ടിക %1 ലേക്ക് സേവ് ചെയ്യാൻ കഴിഞ്ഞില്ല: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
         <source>Save the changes to %1?</source>
         <translation>%1 ലെ മാറ്റങ്ങൾ സേവ് ചെയ്യണോ?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Discard</source>
         <translation>ഉപേക്ഷിക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Cancel</source>
         <translation>റദ്ദാക്കുക</translation>
     </message>
@@ -383,7 +383,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
         <source>Tresk Interest Calculator</source>
         <translation>ട്രെസ്ക് പലിശ കാൽക്കുലേറ്റർ</translation>
     </message>

@@ -43,7 +43,7 @@
     <name>CertificateModel</name>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>ਸਰਟੀਫਿਕੇਟ</translation>
     </message>
@@ -75,8 +75,8 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
         <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>ਕੁੱਲ</translation>
     </message>
@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
         <source>line %1: %2</source>
         <translation>ਲਾਈਨ %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Paste</source>
         <translation>ਚਿਪਕਾਓ</translation>
     </message>
@@ -122,211 +122,211 @@
         <translation>ਇਹ ਲਾਈਨਾਂ ਨਹੀਂ ਚਿਪਕਾਈਆਂ ਗਈਆਂ: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
         <source>Interest on certificates</source>
         <translation>ਸਰਟੀਫਿਕੇਟਾਂ ਉੱਤੇ ਵਿਆਜ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
         <source>File: %1</source>
         <translation>ਫ਼ਾਈਲ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
         <source>Date: %1</source>
         <translation>ਮਿਤੀ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="50"/>
         <source>Financial year: %1</source>
         <translation>ਵਿੱਤੀ ਸਾਲ: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
         <source>Year of life</source>
         <translation>ਮਿਆਦ ਦਾ ਸਾਲ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="57"/>
         <source>Interest</source>
         <translation>ਵਿਆਜ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
         <source>Every financial year</source>
         <translation>ਹਰ ਵਿੱਤੀ ਸਾਲ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
         <source>Financial year</source>
         <translation>ਵਿੱਤੀ ਸਾਲ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Certificates</source>
         <translation>ਸਰਟੀਫਿਕੇਟ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="119"/>
         <source>Export PDF</source>
         <translation>PDF ਨਿਰਯਾਤ ਕਰੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="120"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ਫ਼ਾਈਲਾਂ (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ਫ਼ਾਈਲਾਂ (*.csv);;ਸਾਰੀਆਂ ਫ਼ਾਈਲਾਂ (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
         <source>Total</source>
         <translation>ਕੁੱਲ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
         <source>&amp;File</source>
         <translation>ਫ਼ਾਈਲ (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
         <source>New</source>
         <translation>ਨਵਾਂ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
         <source>Open…</source>
         <translation>ਖੋਲ੍ਹੋ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
         <source>Save</source>
         <translation>ਸੰਭਾਲੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
         <source>Save As…</source>
         <translation>ਇਸ ਤਰ੍ਹਾਂ ਸੰਭਾਲੋ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Print…</source>
         <translation>ਛਾਪੋ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
         <source>Export PDF…</source>
         <translation>PDF ਨਿਰਯਾਤ ਕਰੋ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Close</source>
         <translation>ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
         <source>&amp;Edit</source>
         <translation>ਸੋਧ (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
         <source>Undo</source>
         <translation>ਵਾਪਸ ਕਰੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Redo</source>
         <translation>ਦੁਬਾਰਾ ਕਰੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
         <source>Cut</source>
         <translation>ਕੱਟੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Copy</source>
         <translation>ਕਾਪੀ ਕਰੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Delete</source>
         <translation>ਮਿਟਾਓ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Select All</source>
         <translation>ਸਭ ਚੁਣੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
         <source>Add Certificate</source>
         <translation>ਸਰਟੀਫਿਕੇਟ ਜੋੜੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Untitled</source>
         <translation>ਬਿਨਾਂ ਨਾਮ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – ਸਰਟੀਫਿਕੇਟ – ਟ੍ਰੇਸਕ ਵਿਆਜ ਕੈਲਕੂਲੇਟਰ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV ਫ਼ਾਈਲ ਨਹੀਂ ਹੈ।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 could not be read.</source>
         <translation>%1 ਪੜ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>ਕੁਝ ਲਾਈਨਾਂ ਸਰਟੀਫਿਕੇਟ ਨਹੀਂ ਹਨ ਅਤੇ ਜਿਵੇਂ ਹਨ ਉਵੇਂ ਰੱਖੀਆਂ ਗਈਆਂ ਹਨ: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
         <source>More such lines: %1.</source>
         <translation>ਅਜਿਹੀਆਂ ਹੋਰ ਲਾਈਨਾਂ: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
         <source>Open</source>
         <translation>ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Save As</source>
         <translation>ਇਸ ਤਰ੍ਹਾਂ ਸੰਭਾਲੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>ਸੂਚੀ %1 ਵਿੱਚ ਸੰਭਾਲੀ ਨਹੀਂ ਜਾ ਸਕੀ: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
         <source>Save the changes to %1?</source>
         <translation>ਕੀ %1 ਦੀਆਂ ਤਬਦੀਲੀਆਂ ਸੰਭਾਲਣੀਆਂ ਹਨ?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Discard</source>
         <translation>ਛੱਡੋ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Cancel</source>
         <translation>ਰੱਦ ਕਰੋ</translation>
     </message>
@@ -383,7 +383,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
         <source>Tresk Interest Calculator</source>
         <translation>ਟ੍ਰੇਸਕ ਵਿਆਜ ਕੈਲਕੂਲੇਟਰ</translation>
     </message>

@@ -43,7 +43,7 @@
     <name>CertificateModel</name>
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>சான்றிதழ்</translation>
     </message>
@@ -75,8 +75,8 @@
     <message>
         <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
         <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="67"/>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>மொத்தம்</translation>
     </message>
@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="231"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
         <source>line %1: %2</source>
         <translation>வரி %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="169"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Paste</source>
         <translation>ஒட்டு</translation>
     </message>
@@ -122,211 +122,211 @@
         <translation>இந்த வரிகள் ஒட்டப்படவில்லை: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="43"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="44"/>
         <source>Interest on certificates</source>
         <translation>சான்றிதழ்களின் வட்டி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="45"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
         <source>File: %1</source>
         <translation>கோப்பு: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="46"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="47"/>
         <source>Date: %1</source>
         <translation>தேதி: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="49"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="50"/>
         <source>Financial year: %1</source>
         <translation>நிதியாண்டு: %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
         <source>Year of life</source>
         <translation>காலத்தின் ஆண்டு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="56"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="57"/>
         <source>Interest</source>
         <translation>வட்டி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="72"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="73"/>
         <source>Every financial year</source>
         <translation>ஒவ்வொரு நிதியாண்டும்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="74"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="75"/>
         <source>Financial year</source>
         <translation>நிதியாண்டு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="110"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="82"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="267"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Certificates</source>
         <translation>சான்றிதழ்கள்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="113"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="119"/>
         <source>Export PDF</source>
         <translation>PDF ஏற்றுமதி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateStatement.cpp" line="114"/>
+        <location filename="../ui/certificates/CertificateStatement.cpp" line="120"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF கோப்புகள் (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV கோப்புகள் (*.csv);;எல்லா கோப்புகளும் (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="97"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
         <source>Total</source>
         <translation>மொத்தம்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="144"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
         <source>&amp;File</source>
         <translation>கோப்பு (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
         <source>New</source>
         <translation>புதியது</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
         <source>Open…</source>
         <translation>திற…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="296"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
         <source>Save</source>
         <translation>சேமி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
         <source>Save As…</source>
         <translation>இவ்வாறு சேமி…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Print…</source>
         <translation>அச்சிடு…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="151"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
         <source>Export PDF…</source>
         <translation>PDF ஏற்றுமதி…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Close</source>
         <translation>மூடு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
         <source>&amp;Edit</source>
         <translation>திருத்து (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="157"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
         <source>Undo</source>
         <translation>செயல்தவிர்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="159"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Redo</source>
         <translation>மீண்டும் செய்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="167"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
         <source>Cut</source>
         <translation>வெட்டு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Copy</source>
         <translation>நகலெடு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="170"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Delete</source>
         <translation>நீக்கு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Select All</source>
         <translation>அனைத்தையும் தேர்ந்தெடு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="329"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
         <source>Add Certificate</source>
         <translation>சான்றிதழைச் சேர்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="179"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Untitled</source>
         <translation>பெயரிடப்படாதது</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – சான்றிதழ்கள் – ட்ரெஸ்க் வட்டி கணிப்பான்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="214"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV கோப்பு அல்ல.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="215"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 could not be read.</source>
         <translation>%1 ஐப் படிக்க முடியவில்லை.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>சில வரிகள் சான்றிதழ்கள் அல்ல; அவை உள்ளபடியே வைக்கப்பட்டுள்ளன: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
         <source>More such lines: %1.</source>
         <translation>இதுபோன்ற மேலும் வரிகள்: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="257"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
         <source>Open</source>
         <translation>திற</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="268"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Save As</source>
         <translation>இவ்வாறு சேமி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="279"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>பட்டியலை %1 இல் சேமிக்க முடியவில்லை: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="292"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
         <source>Save the changes to %1?</source>
         <translation>%1 இன் மாற்றங்களைச் சேமிக்கவா?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="297"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Discard</source>
         <translation>நிராகரி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Cancel</source>
         <translation>ரத்து</translation>
     </message>
@@ -383,7 +383,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="50"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
         <source>Tresk Interest Calculator</source>
         <translation>ட்ரெஸ்க் வட்டி கணிப்பான்</translation>
     </message>
