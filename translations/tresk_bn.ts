@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
         <source>line %1: %2</source>
         <translation>লাইন %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="176"/>
         <source>Paste</source>
         <translation>পেস্ট করুন</translation>
     </message>
@@ -164,7 +164,7 @@
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Certificates</source>
         <translation>সার্টিফিকেট</translation>
     </message>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Save</source>
         <translation>সংরক্ষণ করুন</translation>
     </message>
@@ -235,98 +235,98 @@
         <translation>সম্পাদনা (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="165"/>
         <source>Undo</source>
         <translation>পূর্বাবস্থায় ফেরান</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
         <source>Redo</source>
         <translation>পুনরায় করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Cut</source>
         <translation>কাট করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Copy</source>
         <translation>কপি করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Delete</source>
         <translation>মুছুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="178"/>
         <source>Select All</source>
         <translation>সব নির্বাচন করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="181"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="336"/>
         <source>Add Certificate</source>
         <translation>সার্টিফিকেট যোগ করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
         <source>Untitled</source>
         <translation>নামহীন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – সার্টিফিকেট – ট্রেস্ক সুদ ক্যালকুলেটর</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV ফাইল নয়।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="221"/>
         <source>%1 could not be read.</source>
         <translation>%1 পড়া যায়নি।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="243"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>কিছু লাইন সার্টিফিকেট নয়, সেগুলি যেমন আছে তেমনই রাখা হয়েছে: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="245"/>
         <source>More such lines: %1.</source>
         <translation>এমন আরও লাইন: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="264"/>
         <source>Open</source>
         <translation>খুলুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="275"/>
         <source>Save As</source>
         <translation>এভাবে সংরক্ষণ করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="286"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>তালিকাটি %1-এ সংরক্ষণ করা যায়নি: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="299"/>
         <source>Save the changes to %1?</source>
         <translation>%1-এর পরিবর্তনগুলি সংরক্ষণ করবেন?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Discard</source>
         <translation>বাতিল করুন</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="305"/>
         <source>Cancel</source>
         <translation>থাক</translation>
     </message>

@@ -106,13 +106,13 @@
     <name>CertificateWindow</name>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="236"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
         <source>line %1: %2</source>
         <translation>വരി %1: %2</translation>
     </message>
     <message>
         <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="176"/>
         <source>Paste</source>
         <translation>ഒട്ടിക്കുക</translation>
     </message>
@@ -164,7 +164,7 @@
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
         <source>Certificates</source>
         <translation>സർട്ടിഫിക്കറ്റുകൾ</translation>
     </message>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="302"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
         <source>Save</source>
         <translation>സേവ് ചെയ്യുക</translation>
     </message>
@@ -235,98 +235,98 @@
         <translation>തിരുത്തുക (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="162"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="165"/>
         <source>Undo</source>
         <translation>പഴയപടിയാക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
         <source>Redo</source>
         <translation>വീണ്ടും ചെയ്യുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="172"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Cut</source>
         <translation>മുറിക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
         <source>Copy</source>
         <translation>പകർത്തുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
         <source>Delete</source>
         <translation>ഇല്ലാതാക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="178"/>
         <source>Select All</source>
         <translation>എല്ലാം തിരഞ്ഞെടുക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="180"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="335"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="181"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="336"/>
         <source>Add Certificate</source>
         <translation>സർട്ടിഫിക്കറ്റ് ചേർക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
         <source>Untitled</source>
         <translation>പേരില്ലാത്തത്</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="188"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – സർട്ടിഫിക്കറ്റുകൾ – ട്രെസ്ക് പലിശ കാൽക്കുലേറ്റർ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="219"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 ഒരു CSV ഫയൽ അല്ല.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="221"/>
         <source>%1 could not be read.</source>
         <translation>%1 വായിക്കാൻ കഴിഞ്ഞില്ല.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="242"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="243"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>ചില വരികൾ സർട്ടിഫിക്കറ്റുകളല്ല; അവ ഉള്ളതുപോലെ സൂക്ഷിച്ചിരിക്കുന്നു: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="244"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="245"/>
         <source>More such lines: %1.</source>
         <translation>ഇത്തരം കൂടുതൽ വരികൾ: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="263"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="264"/>
         <source>Open</source>
         <translation>തുറക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="275"/>
         <source>Save As</source>
         <translation>ഇങ്ങനെ സേവ് ചെയ്യുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="285"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="286"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>പട്ടിക %1 ലേക്ക് സേവ് ചെയ്യാൻ കഴിഞ്ഞില്ല: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="298"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="299"/>
         <source>Save the changes to %1?</source>
         <translation>%1 ലെ മാറ്റങ്ങൾ സേവ് ചെയ്യണോ?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
         <source>Discard</source>
         <translation>ഉപേക്ഷിക്കുക</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="305"/>
         <source>Cancel</source>
         <translation>റദ്ദാക്കുക</translation>
     </message>

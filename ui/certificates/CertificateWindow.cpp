@@ -158,10 +158,12 @@ void CertificateWindow::createActions() {
     file->addAction(action(tr("Close"), &QWidget::close, QKeySequence::Close));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* undoAction = action(
-        tr("Undo"), [this] { undo->undo(); }, QKeySequence::Undo);
-    QAction* redoAction = action(
-        tr("Redo"), [this] { undo->redo(); }, QKeySequence::Redo);
+    // Named first: clang-format's releases lay out a lambda amid arguments each their own way.
+    const auto undoLast = [this] { undo->undo(); };
+    const auto redoLast = [this] { undo->redo(); };
+    const auto selectAll = [this] { table->selectAll(); };
+    QAction* undoAction = action(tr("Undo"), undoLast, QKeySequence::Undo);
+    QAction* redoAction = action(tr("Redo"), redoLast, QKeySequence::Redo);
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
     connect(undo, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
@@ -173,8 +175,7 @@ void CertificateWindow::createActions() {
     edit->addAction(action(tr("Copy"), &CertificateWindow::copy, QKeySequence::Copy));
     edit->addAction(action(tr("Paste"), &CertificateWindow::paste, QKeySequence::Paste));
     edit->addAction(action(tr("Delete"), &CertificateWindow::deleteRows, QKeySequence::Delete));
-    edit->addAction(action(
-        tr("Select All"), [this] { table->selectAll(); }, QKeySequence::SelectAll));
+    edit->addAction(action(tr("Select All"), selectAll, QKeySequence::SelectAll));
     edit->addSeparator();
     edit->addAction(
         action(tr("Add Certificate"), &CertificateWindow::addRow, QKeySequence(Qt::Key_Insert)));
