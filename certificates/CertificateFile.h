@@ -84,7 +84,6 @@ class CertificateReader {
     bool Next(Entry& entry);
     const Columns& columns();
     char separator() { return reader_.separator(); }
-    bool byteOrderMark() { return reader_.byteOrderMark(); }
     bool binary() { return reader_.binary(); }
     bool failed() const { return reader_.failed(); }
     // The header record as it came; empty without one.

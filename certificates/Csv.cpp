@@ -59,10 +59,7 @@ void Reader::Start() {
     if (started_) return;
     started_ = true;
     Fill();
-    if (buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        bom_ = true;
-        pos_ = 3;
-    }
+    if (buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
     binary_ = buffer_.find('\0') != npos;
     // From the first line that holds more than blanks and separators (blank lines hold nothing,
     // and a file written back without them must read the same), else the first.
@@ -99,11 +96,6 @@ void Reader::Start() {
 char Reader::separator() {
     Start();
     return separator_;
-}
-
-bool Reader::byteOrderMark() {
-    Start();
-    return bom_;
 }
 
 bool Reader::binary() {

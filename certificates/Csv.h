@@ -34,10 +34,9 @@ class Reader {
     // The next record; false at the end of the input.
     bool Next(Record& record);
 
-    // Found from the first line: the most frequent of tab, semicolon and comma, in that order
-    // where they tie, since commas also group digits.
+    // Found from the first line that holds more than blanks and separators: the most frequent
+    // of tab, semicolon and comma, in that order where they tie, since commas also group digits.
     char separator();
-    bool byteOrderMark();
     // A NUL byte in the first block: not a text file.
     bool binary();
     // The stream failed while reading (not at its end).
@@ -66,7 +65,6 @@ class Reader {
     bool failed_ = false;
     bool started_ = false;
     char separator_ = ',';
-    bool bom_ = false;
     bool binary_ = false;
     std::size_t line_ = 1;
     std::vector<std::pair<std::size_t, std::size_t>> spans_;  // Split's, kept for their room
