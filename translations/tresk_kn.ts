@@ -42,62 +42,62 @@
 <context>
     <name>CertificateModel</name>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>ಪ್ರಮಾಣಪತ್ರ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
         <source>Denomination</source>
         <translation>ಮುಖಬೆಲೆ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="200"/>
         <source>Date of purchase</source>
         <translation>ಖರೀದಿ ದಿನಾಂಕ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="204"/>
         <source>Column %1</source>
         <translation>ಕಾಲಮ್ %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="213"/>
         <source>New certificate</source>
         <translation>ಹೊಸ ಪ್ರಮಾಣಪತ್ರ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="219"/>
         <source>Row %1</source>
         <translation>ಸಾಲು %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="247"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>ಒಟ್ಟು</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="323"/>
         <source>The financial year chosen in the calculator</source>
         <translation>ಕ್ಯಾಲ್ಕುಲೇಟರ್‌ನಲ್ಲಿ ಆರಿಸಿದ ಆರ್ಥಿಕ ವರ್ಷ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="411"/>
         <source>Add Certificate</source>
         <translation>ಪ್ರಮಾಣಪತ್ರ ಸೇರಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="432"/>
         <source>Edit</source>
         <translation>ತಿದ್ದುಪಡಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="449"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="456"/>
         <source>Delete</source>
         <translation>ಅಳಿಸಿ</translation>
     </message>
@@ -105,19 +105,19 @@
 <context>
     <name>CertificateWindow</name>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="78"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="246"/>
         <source>line %1: %2</source>
         <translation>ಸಾಲು %1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="176"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="86"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Paste</source>
         <translation>ಅಂಟಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="90"/>
         <source>These lines were not pasted: %1.</source>
         <translation>ಈ ಸಾಲುಗಳನ್ನು ಅಂಟಿಸಲಾಗಿಲ್ಲ: %1.</translation>
     </message>
@@ -163,8 +163,8 @@
     </message>
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="283"/>
         <source>Certificates</source>
         <translation>ಪ್ರಮಾಣಪತ್ರಗಳು</translation>
     </message>
@@ -179,154 +179,159 @@
         <translation>PDF ಫೈಲ್‌ಗಳು (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="58"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ಫೈಲ್‌ಗಳು (*.csv);;ಎಲ್ಲಾ ಫೈಲ್‌ಗಳು (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="106"/>
         <source>Total</source>
         <translation>ಒಟ್ಟು</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
         <source>&amp;File</source>
         <translation>ಫೈಲ್ (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="154"/>
         <source>New</source>
         <translation>ಹೊಸದು</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Open…</source>
         <translation>ತೆರೆಯಿರಿ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="312"/>
         <source>Save</source>
         <translation>ಉಳಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Save As…</source>
         <translation>ಹೀಗೆ ಉಳಿಸಿ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="163"/>
         <source>Print…</source>
         <translation>ಮುದ್ರಿಸಿ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Export PDF…</source>
         <translation>PDF ರಫ್ತು ಮಾಡಿ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
         <source>Close</source>
         <translation>ಮುಚ್ಚಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
         <source>&amp;Edit</source>
         <translation>ಸಂಪಾದನೆ (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="165"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Undo</source>
         <translation>ರದ್ದುಮಾಡಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Redo</source>
         <translation>ಮತ್ತೆ ಮಾಡಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="182"/>
         <source>Cut</source>
         <translation>ಕತ್ತರಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
         <source>Copy</source>
         <translation>ನಕಲಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
         <source>Delete</source>
         <translation>ಅಳಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="178"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="186"/>
         <source>Select All</source>
         <translation>ಎಲ್ಲವನ್ನೂ ಆಯ್ಕೆಮಾಡಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="181"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="336"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="345"/>
         <source>Add Certificate</source>
         <translation>ಪ್ರಮಾಣಪತ್ರ ಸೇರಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="190"/>
+        <source>Sort by This Column</source>
+        <translation>ಈ ಕಾಲಮ್ ಪ್ರಕಾರ ವಿಂಗಡಿಸಿ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="194"/>
         <source>Untitled</source>
         <translation>ಹೆಸರಿಲ್ಲದ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="198"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – ಪ್ರಮಾಣಪತ್ರಗಳು – ಟ್ರೆಸ್ಕ್ ಬಡ್ಡಿ ಕ್ಯಾಲ್ಕುಲೇಟರ್</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="229"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV ಫೈಲ್ ಅಲ್ಲ.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="221"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="230"/>
         <source>%1 could not be read.</source>
         <translation>%1 ಓದಲು ಆಗಲಿಲ್ಲ.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="243"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="252"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>ಕೆಲವು ಸಾಲುಗಳು ಪ್ರಮಾಣಪತ್ರಗಳಲ್ಲ; ಅವನ್ನು ಇದ್ದಂತೆಯೇ ಇರಿಸಲಾಗಿದೆ: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="254"/>
         <source>More such lines: %1.</source>
         <translation>ಇಂತಹ ಇನ್ನಷ್ಟು ಸಾಲುಗಳು: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="264"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Open</source>
         <translation>ತೆರೆಯಿರಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="275"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="284"/>
         <source>Save As</source>
         <translation>ಹೀಗೆ ಉಳಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="286"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="295"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>ಪಟ್ಟಿಯನ್ನು %1 ಗೆ ಉಳಿಸಲು ಆಗಲಿಲ್ಲ: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="299"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="308"/>
         <source>Save the changes to %1?</source>
         <translation>%1 ರ ಬದಲಾವಣೆಗಳನ್ನು ಉಳಿಸಬೇಕೇ?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="313"/>
         <source>Discard</source>
         <translation>ತ್ಯಜಿಸಿ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="305"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="314"/>
         <source>Cancel</source>
         <translation>ರದ್ದುಗೊಳಿಸಿ</translation>
     </message>
@@ -383,7 +388,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
         <source>Tresk Interest Calculator</source>
         <translation>ಟ್ರೆಸ್ಕ್ ಬಡ್ಡಿ ಕ್ಯಾಲ್ಕುಲೇಟರ್</translation>
     </message>

@@ -42,62 +42,62 @@
 <context>
     <name>CertificateModel</name>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>प्रमाणपत्र</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
         <source>Denomination</source>
         <translation>दर्शनी मूल्य</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="200"/>
         <source>Date of purchase</source>
         <translation>खरेदीची तारीख</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="204"/>
         <source>Column %1</source>
         <translation>स्तंभ %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="213"/>
         <source>New certificate</source>
         <translation>नवीन प्रमाणपत्र</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="219"/>
         <source>Row %1</source>
         <translation>ओळ %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="247"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>एकूण</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="323"/>
         <source>The financial year chosen in the calculator</source>
         <translation>कॅल्क्युलेटरमध्ये निवडलेले आर्थिक वर्ष</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="411"/>
         <source>Add Certificate</source>
         <translation>प्रमाणपत्र जोडा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="432"/>
         <source>Edit</source>
         <translation>संपादन</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="449"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="456"/>
         <source>Delete</source>
         <translation>हटवा</translation>
     </message>
@@ -105,19 +105,19 @@
 <context>
     <name>CertificateWindow</name>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="78"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="246"/>
         <source>line %1: %2</source>
         <translation>ओळ %1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="176"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="86"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Paste</source>
         <translation>पेस्ट करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="90"/>
         <source>These lines were not pasted: %1.</source>
         <translation>या ओळी पेस्ट केल्या नाहीत: %1.</translation>
     </message>
@@ -163,8 +163,8 @@
     </message>
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="283"/>
         <source>Certificates</source>
         <translation>प्रमाणपत्रे</translation>
     </message>
@@ -179,154 +179,159 @@
         <translation>PDF फाइली (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="58"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV फाइली (*.csv);;सर्व फाइली (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="106"/>
         <source>Total</source>
         <translation>एकूण</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
         <source>&amp;File</source>
         <translation>फाइल (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="154"/>
         <source>New</source>
         <translation>नवीन</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Open…</source>
         <translation>उघडा…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="312"/>
         <source>Save</source>
         <translation>जतन करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Save As…</source>
         <translation>या रूपात जतन करा…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="163"/>
         <source>Print…</source>
         <translation>छापा…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Export PDF…</source>
         <translation>PDF निर्यात करा…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
         <source>Close</source>
         <translation>बंद करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
         <source>&amp;Edit</source>
         <translation>संपादन (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="165"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Undo</source>
         <translation>पूर्ववत करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Redo</source>
         <translation>पुन्हा करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="182"/>
         <source>Cut</source>
         <translation>कट करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
         <source>Copy</source>
         <translation>कॉपी करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
         <source>Delete</source>
         <translation>हटवा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="178"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="186"/>
         <source>Select All</source>
         <translation>सर्व निवडा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="181"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="336"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="345"/>
         <source>Add Certificate</source>
         <translation>प्रमाणपत्र जोडा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="190"/>
+        <source>Sort by This Column</source>
+        <translation>या स्तंभानुसार क्रमवारी लावा</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="194"/>
         <source>Untitled</source>
         <translation>शीर्षकहीन</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="198"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – प्रमाणपत्रे – ट्रेस्क व्याज कॅल्क्युलेटर</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="229"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 ही CSV फाइल नाही.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="221"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="230"/>
         <source>%1 could not be read.</source>
         <translation>%1 वाचता आली नाही.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="243"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="252"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>काही ओळी प्रमाणपत्रे नाहीत; त्या आहेत तशाच ठेवल्या आहेत: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="254"/>
         <source>More such lines: %1.</source>
         <translation>अशा आणखी ओळी: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="264"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Open</source>
         <translation>उघडा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="275"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="284"/>
         <source>Save As</source>
         <translation>या रूपात जतन करा</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="286"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="295"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>यादी %1 मध्ये जतन करता आली नाही: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="299"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="308"/>
         <source>Save the changes to %1?</source>
         <translation>%1 मधील बदल जतन करायचे?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="313"/>
         <source>Discard</source>
         <translation>टाकून द्या</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="305"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="314"/>
         <source>Cancel</source>
         <translation>रद्द करा</translation>
     </message>
@@ -383,7 +388,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
         <source>Tresk Interest Calculator</source>
         <translation>ट्रेस्क व्याज कॅल्क्युलेटर</translation>
     </message>

@@ -42,62 +42,62 @@
 <context>
     <name>CertificateModel</name>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>ସାର୍ଟିଫିକେଟ୍</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
         <source>Denomination</source>
         <translation>ଅଙ୍କିତ ମୂଲ୍ୟ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="200"/>
         <source>Date of purchase</source>
         <translation>କ୍ରୟ ତାରିଖ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="204"/>
         <source>Column %1</source>
         <translation>ସ୍ତମ୍ଭ %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="213"/>
         <source>New certificate</source>
         <translation>ନୂଆ ସାର୍ଟିଫିକେଟ୍</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="219"/>
         <source>Row %1</source>
         <translation>ଧାଡ଼ି %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="247"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>ମୋଟ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="323"/>
         <source>The financial year chosen in the calculator</source>
         <translation>କାଲକୁଲେଟରରେ ବଛାଯାଇଥିବା ଆର୍ଥିକ ବର୍ଷ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="411"/>
         <source>Add Certificate</source>
         <translation>ସାର୍ଟିଫିକେଟ୍ ଯୋଡନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="432"/>
         <source>Edit</source>
         <translation>ସମ୍ପାଦନା</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="449"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="456"/>
         <source>Delete</source>
         <translation>ବିଲୋପ କରନ୍ତୁ</translation>
     </message>
@@ -105,19 +105,19 @@
 <context>
     <name>CertificateWindow</name>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="78"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="246"/>
         <source>line %1: %2</source>
         <translation>ଧାଡ଼ି %1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="176"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="86"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Paste</source>
         <translation>ପେଷ୍ଟ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="90"/>
         <source>These lines were not pasted: %1.</source>
         <translation>ଏହି ଧାଡ଼ିଗୁଡ଼ିକ ପେଷ୍ଟ ହୋଇନାହିଁ: %1।</translation>
     </message>
@@ -163,8 +163,8 @@
     </message>
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="283"/>
         <source>Certificates</source>
         <translation>ସାର୍ଟିଫିକେଟ୍</translation>
     </message>
@@ -179,154 +179,159 @@
         <translation>PDF ଫାଇଲ (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="58"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ଫାଇଲ (*.csv);;ସମସ୍ତ ଫାଇଲ (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="106"/>
         <source>Total</source>
         <translation>ମୋଟ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
         <source>&amp;File</source>
         <translation>ଫାଇଲ (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="154"/>
         <source>New</source>
         <translation>ନୂଆ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Open…</source>
         <translation>ଖୋଲନ୍ତୁ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="312"/>
         <source>Save</source>
         <translation>ସେଭ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Save As…</source>
         <translation>ଏହିପରି ସେଭ କରନ୍ତୁ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="163"/>
         <source>Print…</source>
         <translation>ପ୍ରିଣ୍ଟ କରନ୍ତୁ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Export PDF…</source>
         <translation>PDF ରପ୍ତାନି କରନ୍ତୁ…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
         <source>Close</source>
         <translation>ବନ୍ଦ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
         <source>&amp;Edit</source>
         <translation>ସମ୍ପାଦନା (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="165"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Undo</source>
         <translation>ପୂର୍ବବତ୍ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Redo</source>
         <translation>ପୁଣି କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="182"/>
         <source>Cut</source>
         <translation>କାଟନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
         <source>Copy</source>
         <translation>କପି କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
         <source>Delete</source>
         <translation>ବିଲୋପ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="178"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="186"/>
         <source>Select All</source>
         <translation>ସବୁ ବାଛନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="181"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="336"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="345"/>
         <source>Add Certificate</source>
         <translation>ସାର୍ଟିଫିକେଟ୍ ଯୋଡନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="190"/>
+        <source>Sort by This Column</source>
+        <translation>ଏହି ସ୍ତମ୍ଭ ଅନୁସାରେ ସଜାନ୍ତୁ</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="194"/>
         <source>Untitled</source>
         <translation>ନାମହୀନ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="198"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – ସାର୍ଟିଫିକେଟ୍ – ଟ୍ରେସ୍କ ସୁଧ କ୍ୟାଲକୁଲେଟର୍</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="229"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV ଫାଇଲ ନୁହେଁ।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="221"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="230"/>
         <source>%1 could not be read.</source>
         <translation>%1 ପଢ଼ାଯାଇପାରିଲା ନାହିଁ।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="243"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="252"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>କିଛି ଧାଡ଼ି ସାର୍ଟିଫିକେଟ୍ ନୁହେଁ ଏବଂ ଯେପରି ଅଛି ସେପରି ରଖାଯାଇଛି: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="254"/>
         <source>More such lines: %1.</source>
         <translation>ଏପରି ଆହୁରି ଧାଡ଼ି: %1।</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="264"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Open</source>
         <translation>ଖୋଲନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="275"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="284"/>
         <source>Save As</source>
         <translation>ଏହିପରି ସେଭ କରନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="286"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="295"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>ତାଲିକା %1 ରେ ସେଭ ହୋଇପାରିଲା ନାହିଁ: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="299"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="308"/>
         <source>Save the changes to %1?</source>
         <translation>%1 ର ପରିବର୍ତ୍ତନ ସେଭ କରିବେ କି?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="313"/>
         <source>Discard</source>
         <translation>ଛାଡ଼ନ୍ତୁ</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="305"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="314"/>
         <source>Cancel</source>
         <translation>ବାତିଲ କରନ୍ତୁ</translation>
     </message>
@@ -383,7 +388,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
         <source>Tresk Interest Calculator</source>
         <translation>ଟ୍ରେସ୍କ ସୁଧ କ୍ୟାଲକୁଲେଟର୍</translation>
     </message>

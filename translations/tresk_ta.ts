@@ -42,62 +42,62 @@
 <context>
     <name>CertificateModel</name>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="194"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="55"/>
         <source>Certificate</source>
         <translation>சான்றிதழ்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="196"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
         <source>Denomination</source>
         <translation>முக மதிப்பு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="198"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="200"/>
         <source>Date of purchase</source>
         <translation>வாங்கிய தேதி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="202"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="204"/>
         <source>Column %1</source>
         <translation>நெடுவரிசை %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="211"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="213"/>
         <source>New certificate</source>
         <translation>புதிய சான்றிதழ்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="217"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="219"/>
         <source>Row %1</source>
         <translation>வரிசை %1</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="237"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="239"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="247"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="68"/>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="76"/>
         <source>Total</source>
         <translation>மொத்தம்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="321"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="323"/>
         <source>The financial year chosen in the calculator</source>
         <translation>கணிப்பானில் தேர்ந்தெடுத்த நிதியாண்டு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="409"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="411"/>
         <source>Add Certificate</source>
         <translation>சான்றிதழைச் சேர்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="430"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="432"/>
         <source>Edit</source>
         <translation>திருத்தம்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="447"/>
-        <location filename="../ui/certificates/CertificateModel.cpp" line="454"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="449"/>
+        <location filename="../ui/certificates/CertificateModel.cpp" line="456"/>
         <source>Delete</source>
         <translation>நீக்கு</translation>
     </message>
@@ -105,19 +105,19 @@
 <context>
     <name>CertificateWindow</name>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="79"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="237"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="78"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="246"/>
         <source>line %1: %2</source>
         <translation>வரி %1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="87"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="176"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="86"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="184"/>
         <source>Paste</source>
         <translation>ஒட்டு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateClipboard.cpp" line="91"/>
+        <location filename="../ui/certificates/CertificateClipboard.cpp" line="90"/>
         <source>These lines were not pasted: %1.</source>
         <translation>இந்த வரிகள் ஒட்டப்படவில்லை: %1.</translation>
     </message>
@@ -163,8 +163,8 @@
     </message>
     <message>
         <location filename="../ui/certificates/CertificateStatement.cpp" line="116"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="83"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="274"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="87"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="283"/>
         <source>Certificates</source>
         <translation>சான்றிதழ்கள்</translation>
     </message>
@@ -179,154 +179,159 @@
         <translation>PDF கோப்புகள் (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="55"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="58"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV கோப்புகள் (*.csv);;எல்லா கோப்புகளும் (*)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="98"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="106"/>
         <source>Total</source>
         <translation>மொத்தம்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="145"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="153"/>
         <source>&amp;File</source>
         <translation>கோப்பு (&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="146"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="154"/>
         <source>New</source>
         <translation>புதியது</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="147"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
         <source>Open…</source>
         <translation>திற…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="148"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="303"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="312"/>
         <source>Save</source>
         <translation>சேமி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="150"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
         <source>Save As…</source>
         <translation>இவ்வாறு சேமி…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="155"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="163"/>
         <source>Print…</source>
         <translation>அச்சிடு…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="156"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="164"/>
         <source>Export PDF…</source>
         <translation>PDF ஏற்றுமதி…</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="158"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
         <source>Close</source>
         <translation>மூடு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="160"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="168"/>
         <source>&amp;Edit</source>
         <translation>திருத்து (&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="165"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="173"/>
         <source>Undo</source>
         <translation>செயல்தவிர்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="166"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
         <source>Redo</source>
         <translation>மீண்டும் செய்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="174"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="182"/>
         <source>Cut</source>
         <translation>வெட்டு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="175"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="183"/>
         <source>Copy</source>
         <translation>நகலெடு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="177"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
         <source>Delete</source>
         <translation>நீக்கு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="178"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="186"/>
         <source>Select All</source>
         <translation>அனைத்தையும் தேர்ந்தெடு</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="181"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="336"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="345"/>
         <source>Add Certificate</source>
         <translation>சான்றிதழைச் சேர்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="185"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="190"/>
+        <source>Sort by This Column</source>
+        <translation>இந்த நெடுவரிசைப்படி வரிசைப்படுத்து</translation>
+    </message>
+    <message>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="194"/>
         <source>Untitled</source>
         <translation>பெயரிடப்படாதது</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="189"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="198"/>
         <source>%1[*] – Certificates – Tresk Interest Calculator</source>
         <translation>%1[*] – சான்றிதழ்கள் – ட்ரெஸ்க் வட்டி கணிப்பான்</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="220"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="229"/>
         <source>%1 is not a CSV file.</source>
         <translation>%1 CSV கோப்பு அல்ல.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="221"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="230"/>
         <source>%1 could not be read.</source>
         <translation>%1 ஐப் படிக்க முடியவில்லை.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="243"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="252"/>
         <source>Some lines are not certificates and are kept as they are: %1.</source>
         <translation>சில வரிகள் சான்றிதழ்கள் அல்ல; அவை உள்ளபடியே வைக்கப்பட்டுள்ளன: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="245"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="254"/>
         <source>More such lines: %1.</source>
         <translation>இதுபோன்ற மேலும் வரிகள்: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="264"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="273"/>
         <source>Open</source>
         <translation>திற</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="275"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="284"/>
         <source>Save As</source>
         <translation>இவ்வாறு சேமி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="286"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="295"/>
         <source>The list could not be saved to %1: %2</source>
         <translation>பட்டியலை %1 இல் சேமிக்க முடியவில்லை: %2</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="299"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="308"/>
         <source>Save the changes to %1?</source>
         <translation>%1 இன் மாற்றங்களைச் சேமிக்கவா?</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="304"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="313"/>
         <source>Discard</source>
         <translation>நிராகரி</translation>
     </message>
     <message>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="305"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="314"/>
         <source>Cancel</source>
         <translation>ரத்து</translation>
     </message>
@@ -383,7 +388,7 @@
     <name>Form1</name>
     <message>
         <location filename="../ui/Form1.cpp" line="25"/>
-        <location filename="../ui/certificates/CertificateWindow.cpp" line="51"/>
+        <location filename="../ui/certificates/CertificateWindow.cpp" line="54"/>
         <source>Tresk Interest Calculator</source>
         <translation>ட்ரெஸ்க் வட்டி கணிப்பான்</translation>
     </message>

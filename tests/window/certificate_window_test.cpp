@@ -238,6 +238,47 @@ TEST_F(CertificateWindowTest, PastesASpreadsheetsRowsAndNamesTheLinesItCannotRea
     EXPECT_EQ(copied(), before);
 }
 
+TEST_F(CertificateWindowTest, SortsByAColumnAndActsOnTheRowsAsShown) {
+    const struct {
+        const char* name;
+        const char* column;
+        const char* labels;  // as shown, the empty row for a new certificate last
+    } rows[] = {
+        {"dates by their day", "Date of purchase", "Old one,Savings A,Post office 7,Savings B,"},
+        {"the latest first", "Date of purchase", "Savings B,Post office 7,Savings A,Old one,"},
+        {"the file's order again", "Date of purchase",
+         "Savings A,Savings B,Post office 7,Old one,"},
+        {"amounts as numbers, not text", "Denomination",
+         "Old one,Post office 7,Savings B,Savings A,"},
+    };
+    open(kFamily);
+    QAction* sort = nullptr;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == "Sort by This Column") sort = action;
+    }
+    ASSERT_NE(sort, nullptr);
+    const auto labels = [this] {
+        QStringList shown;
+        for (int row = 0; row < model()->rowCount(); ++row)
+            shown << cell(row, 0);
+        return shown.join(u',');
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        table->setCurrentIndex(model()->index(0, columnOf(row.column)));
+        sort->trigger();
+        EXPECT_EQ(labels(), row.labels);
+    }
+    // Delete takes the row the user sees selected, and the file keeps its order.
+    table->selectionModel()->select(
+        model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    keys(QKeySequence::Delete);
+    EXPECT_EQ(labels(), "Old one,Savings B,Savings A,");
+    EXPECT_EQ(copied().section(u'\n', 1, 3).section(u'\t', 0, 0), "Old one");
+    keys(QKeySequence::Undo);
+    EXPECT_EQ(labels(), "Old one,Post office 7,Savings B,Savings A,");
+}
+
 using CalculatorToCertificatesTest = WindowTest;
 
 TEST_F(CalculatorToCertificatesTest, TheResultsMenuAddsTheCertificateOnScreenToTheList) {

@@ -1,7 +1,6 @@
 // Copy, Cut and Paste: the list as tab-separated lines, which spreadsheets take as rows.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QItemSelectionModel>
 #include <QStringList>
 #include <QTableView>
 
@@ -22,7 +21,7 @@ QString CellText(QString text) {
 }  // namespace
 
 QString CertificateWindow::selectedText() const {
-    const std::vector<int> rows = model->entryRows(table->selectionModel()->selectedIndexes());
+    const std::vector<int> rows = selectedEntries();
     if (rows.empty()) return {};
     const int columns = model->columnCount();
     const auto line = [columns](const auto& text) {
@@ -83,9 +82,9 @@ void CertificateWindow::paste() {
     }
     if (!rows.empty()) {
         const QModelIndex current = table->currentIndex();
-        const int at = current.isValid() ? current.row() : model->entryCount();
+        const int at = current.isValid() ? entryRowOf(current) : model->entryCount();
         model->insertTyped(at, rows, tr("Paste"));
-        table->setCurrentIndex(model->index(at, 0));
+        table->setCurrentIndex(shownIndex(at, 0));
     }
     if (!unread.isEmpty())
         showNotice(tr("These lines were not pasted: %1.").arg(unread.join(QLatin1String("; "))));

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <utility>
 
 #include "AccruedInterest.h"
@@ -170,12 +169,15 @@ int CertificateModel::fieldOf(int column) const {
     return -1;
 }
 
-std::vector<int> CertificateModel::entryRows(const QModelIndexList& indexes) const {
-    std::set<int> rows;
-    for (const QModelIndex& index : indexes) {
-        if (index.row() < entryCount()) rows.insert(index.row());
-    }
-    return {rows.begin(), rows.end()};
+QVariant CertificateModel::sortKey(int row, int column) const {
+    const tresk::Entry& entry = list_.entries[static_cast<std::size_t>(row)];
+    const Kind kind = kindOf(column);
+    if (kind == Kind::Label || kind == Kind::Own) return cellText(entry, column);
+    if (entry.problem != tresk::Problem::None) return {};
+    if (kind == Kind::Denomination) return entry.certificate.denomination;
+    if (kind == Kind::Purchase) return entry.certificate.purchase;
+    // A year in which the certificate earns nothing sorts as nought.
+    return tresk::InterestIn(entry.certificate, yearOf(column)).amount;
 }
 
 QString CertificateModel::amountText(double amount) const {

@@ -35,8 +35,9 @@ class CertificateModel : public QAbstractTableModel {
     int entryCount() const { return static_cast<int>(list_.entries.size()); }
     Kind kindOf(int column) const;
     int yearOf(int column) const;  // for a Year column
-    // The entries' rows, first to last, that the indexes touch, the empty last row left out.
-    std::vector<int> entryRows(const QModelIndexList& indexes) const;
+    // What an entry's cell is sorted by: a number for the amounts and the date, text for the
+    // rest, nothing for a bad line.
+    QVariant sortKey(int row, int column) const;
 
     // The Total row: the caption in the Certificate column, each year's total in its column.
     QString totalText(int column) const;

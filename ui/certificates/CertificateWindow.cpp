@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -17,12 +18,14 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "AccruedInterest.h"
 #include "AtomicFile.h"
 #include "CertificateModel.h"
+#include "CertificateOrder.h"
 #include "Conversions.h"
 #include "DateDelegate.h"
 #include "NoticeBox.h"
@@ -64,6 +67,7 @@ CertificateWindow::CertificateWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(WindowIcon());
     undo = new QUndoStack(this);
     model = new CertificateModel(undo, this);
+    order = new CertificateOrder(model, this);
     connect(undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
     createTable();
@@ -81,7 +85,11 @@ void CertificateWindow::createTable() {
     table = new QTableView(central);
     table->setObjectName(QStringLiteral("CertificateTable"));
     table->setAccessibleName(tr("Certificates"));
-    table->setModel(model);
+    table->setModel(order);
+    // The file's order until the user sorts; a third click on a header brings it back.
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table->horizontalHeader()->setSortIndicatorClearable(true);
+    table->setSortingEnabled(true);
     table->setItemDelegateForColumn(2, new DateDelegate(table));
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -179,6 +187,7 @@ void CertificateWindow::createActions() {
     edit->addSeparator();
     edit->addAction(
         action(tr("Add Certificate"), &CertificateWindow::addRow, QKeySequence(Qt::Key_Insert)));
+    edit->addAction(action(tr("Sort by This Column"), &CertificateWindow::sortByColumn));
 }
 
 QString CertificateWindow::shownName() const {
@@ -204,7 +213,7 @@ void CertificateWindow::showChosenYear() {
     for (int column = 0; column < model->columnCount(); ++column) {
         if (model->kindOf(column) == CertificateModel::Kind::Year &&
             model->yearOf(column) == model->chosenYear()) {
-            table->scrollTo(model->index(std::max(0, table->currentIndex().row()), column));
+            table->scrollTo(order->index(std::max(0, table->currentIndex().row()), column));
             return;
         }
     }
@@ -226,7 +235,7 @@ bool CertificateWindow::openFile(const QString& file) {
     path = QFileInfo(file).absoluteFilePath();
     setWindowModified(false);
     updateTitle();
-    table->setCurrentIndex(model->index(0, 0));
+    table->setCurrentIndex(order->index(0, 0));
     showChosenYear();
 
     QStringList bad;
@@ -334,12 +343,12 @@ void CertificateWindow::dropEvent(QDropEvent* event) {
 void CertificateWindow::addCertificate(const QString& denomination, const QString& date) {
     model->insertTyped(model->entryCount(), {{QString(), denomination, date}},
                        tr("Add Certificate"));
-    table->setCurrentIndex(model->index(model->entryCount() - 1, 0));
+    table->setCurrentIndex(shownIndex(model->entryCount() - 1, 0));
 }
 
 void CertificateWindow::addRow() {
     // The empty last row takes the new certificate, its label first.
-    const QModelIndex first = model->index(model->entryCount(), 0);
+    const QModelIndex first = shownIndex(model->entryCount(), 0);
     table->setFocus(Qt::ShortcutFocusReason);
     table->setCurrentIndex(first);
     table->scrollTo(first);
@@ -347,8 +356,44 @@ void CertificateWindow::addRow() {
 }
 
 void CertificateWindow::deleteRows() {
-    const std::vector<int> rows = model->entryRows(table->selectionModel()->selectedIndexes());
+    std::vector<int> rows = selectedEntries();
     if (rows.empty()) return;
+    std::sort(rows.begin(), rows.end());
+    const int below = order->mapFromSource(model->index(rows.front(), 0)).row();
     model->removeEntries(rows);
-    table->setCurrentIndex(model->index(std::min(rows.front(), model->entryCount()), 0));
+    table->setCurrentIndex(order->index(std::min(below, model->entryCount()), 0));
+}
+
+void CertificateWindow::sortByColumn() {
+    const int column = std::max(0, table->currentIndex().column());
+    QHeaderView* header = table->horizontalHeader();
+    if (header->sortIndicatorSection() != column) {
+        header->setSortIndicator(column, Qt::AscendingOrder);
+    } else if (header->sortIndicatorOrder() == Qt::AscendingOrder) {
+        header->setSortIndicator(column, Qt::DescendingOrder);
+    } else {
+        header->setSortIndicator(-1, Qt::AscendingOrder);
+    }
+    table->scrollTo(table->currentIndex());
+}
+
+QModelIndex CertificateWindow::shownIndex(int row, int column) const {
+    return order->mapFromSource(model->index(row, column));
+}
+
+int CertificateWindow::entryRowOf(const QModelIndex& shown) const {
+    return order->mapToSource(shown).row();
+}
+
+std::vector<int> CertificateWindow::selectedEntries() const {
+    std::vector<bool> taken(static_cast<std::size_t>(order->rowCount()));
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes())
+        taken[static_cast<std::size_t>(index.row())] = true;
+    std::vector<int> rows;
+    for (int shown = 0; shown < order->rowCount(); ++shown) {
+        if (!taken[static_cast<std::size_t>(shown)]) continue;
+        const int row = entryRowOf(order->index(shown, 0));
+        if (row < model->entryCount()) rows.push_back(row);
+    }
+    return rows;
 }

@@ -3,7 +3,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <vector>
+
 class CertificateModel;
+class CertificateOrder;
 class QAction;
 class QTableView;
 class QUndoStack;
@@ -51,6 +54,15 @@ class CertificateWindow : public QMainWindow {
 
     void addRow();
     void deleteRows();
+    // By the current cell's column: ascending, descending, then the file's order again, as a
+    // click on the column's header does.
+    void sortByColumn();
+
+    // The view's cell of an entry's, and back.
+    QModelIndex shownIndex(int row, int column) const;
+    int entryRowOf(const QModelIndex& shown) const;
+    // The selected entries' rows in the order shown, the empty last row left out.
+    std::vector<int> selectedEntries() const;
 
     // CertificateClipboard.cpp
     QString selectedText() const;
@@ -64,6 +76,7 @@ class CertificateWindow : public QMainWindow {
 
     QUndoStack* undo = nullptr;
     CertificateModel* model = nullptr;
+    CertificateOrder* order = nullptr;
     QTableView* table = nullptr;
     QTableView* footer = nullptr;  // the Total row, always in sight
     QString path;                  // empty for a new list
