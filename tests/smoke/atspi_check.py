@@ -56,8 +56,11 @@ def check(condition, message):
 # X keycodes of the keys on a PC keyboard. Sent by keycode, each arrives as the plain key a user
 # presses: sent by keysym, a key can go out with a modifier that the keymap puts beside it, and
 # Alt+F4 closes the window. The digit row runs from 1 to 0; "shift+Tab" holds one key down.
-KEYCODES = {"Tab": 23, "Return": 36, "shift": 50, "space": 65, "F4": 70, "Home": 110,
-            "Left": 113, "Right": 114, "Next": 117, **{str(n % 10): 9 + n for n in range(1, 11)}}
+# Escape goes by its name: its keycode, 9, would be read as the digit.
+KEYCODES = {"Escape": "Escape", "Tab": 23, "w": 25, "Return": 36, "ctrl": 37, "a": 38, "s": 39,
+            "f": 41, "shift": 50, "z": 52, "c": 54, "v": 55, "alt": 64, "space": 65, "F4": 70,
+            "Home": 110, "Up": 111, "Left": 113, "Right": 114, "End": 115, "Down": 116,
+            "Next": 117, **{str(n % 10): 9 + n for n in range(1, 11)}}
 
 
 def keys(*names):
@@ -86,6 +89,13 @@ def application():
         if app is not None and app.name == APP and app.childCount:
             return app
     return None
+
+
+def shown_windows():
+    """The program's shown top-level windows, the certificates window and its notices among
+    them."""
+    app = application()
+    return [w for w in app or [] if w is not None and states(w).contains(pyatspi.STATE_SHOWING)]
 
 
 def text_of(obj):

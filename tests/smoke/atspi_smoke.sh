@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Runs the real binary on Xvfb under openbox with the accessibility bus, and has atspi_check.py
 # do the whole job through AT-SPI and the keyboard. Needs nothing running beforehand: it makes
-# its own session bus. Usage: atspi_smoke.sh BINARY
+# its own session bus. Given a CHECK of its own, the session runs that instead, which starts the
+# program itself: python3 CHECK BINARY ARG...
+# Usage: atspi_smoke.sh BINARY [CHECK [ARG...]]
 set -euo pipefail
 if [[ -z ${TRESK_ATSPI_SESSION:-} ]]; then
-    exec env TRESK_ATSPI_SESSION=1 dbus-run-session -- "$0" "$@"
+    # Where root may, the session gets mounts of its own, so that a check can make a disk and
+    # fill it without touching the machine's.
+    private=()
+    [[ $(id -u) -eq 0 ]] && unshare --mount true 2>/dev/null && private=(unshare --mount)
+    exec env TRESK_ATSPI_SESSION=1 "${private[@]}" dbus-run-session -- "$0" "$@"
 fi
 binary=$1
+check=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 pids=()
@@ -41,6 +48,11 @@ for _ in $(seq 100); do
 done
 xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW ||
     { echo "openbox did not start on $DISPLAY"; cat "$scratch/openbox.log"; exit 1; }
+if [[ -n $check ]]; then
+    status=0
+    /usr/bin/python3 "$check" "$binary" "${@:3}" || status=$?
+    exit "$status"
+fi
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$binary" 2>"$scratch/app.log" &
 pids+=($!)
 # The window manager does not always focus a window that comes up slowly; a user would click it.

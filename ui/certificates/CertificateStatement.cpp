@@ -58,11 +58,12 @@ QString StatementHtml(const CertificateModel& model, const QString& name) {
     tresk::Cents total = 0;
     for (const tresk::Entry& entry : model.list().entries) {
         if (entry.problem != tresk::Problem::None) continue;
+        // Every certificate is listed, as the console program answers for a year: one that earns
+        // nothing in it shows so, and the statement accounts for the whole list.
         const tresk::YearInterest interest = tresk::InterestIn(entry.certificate, year);
-        if (interest.yearOfLife == 0) continue;
         total += tresk::CentsOf(interest.amount);
         html += QStringLiteral("<tr>") + Cell(QString::fromStdString(entry.certificate.label)) +
-                Cell(QString::number(interest.yearOfLife)) +
+                Cell(interest.yearOfLife == 0 ? QString() : QString::number(interest.yearOfLife)) +
                 Cell(amount(interest.amount), "td", true) + QStringLiteral("</tr>");
     }
     html += QStringLiteral("<tr>") + Cell(CertificateModel::tr("Total"), "th") + Cell(QString()) +

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenuBar>
@@ -107,13 +108,19 @@ void CertificateWindow::createTable() {
     footer->setModel(new TotalRowModel(model, footer));
     footer->horizontalHeader()->hide();
     footer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    footer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    footer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     footer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     footer->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     footer->setFixedHeight(footer->verticalHeader()->defaultSectionSize() +
                            footer->horizontalScrollBar()->sizeHint().height() +
                            2 * footer->frameWidth());
-    layout->addWidget(footer);
+    // The room of the list's scroll bar, kept empty beside the Total row so that its columns
+    // stand under the list's.
+    auto* foot = new QHBoxLayout;
+    foot->setSpacing(0);
+    foot->addWidget(footer, 1);
+    foot->addSpacing(table->verticalScrollBar()->sizeHint().width());
+    layout->addLayout(foot);
     setCentralWidget(central);
 
     // The two views keep one set of column widths, one scroll position and one header width,
@@ -236,7 +243,8 @@ bool CertificateWindow::openFile(const QString& file) {
     setWindowModified(false);
     updateTitle();
     table->setCurrentIndex(order->index(0, 0));
-    showChosenYear();
+    // Once laid out: a window opened on a file from the command line has no width yet.
+    QTimer::singleShot(0, this, &CertificateWindow::showChosenYear);
 
     QStringList bad;
     int more = 0;
