@@ -138,6 +138,8 @@ TEST_F(CertificateWindowTest, ShowsWhatCalculateGivesEachYearAndTheTotals) {
     QAccessibleInterface* savings = reader->tableInterface()->cellAt(0, columnOf("2021\u201322"));
     ASSERT_NE(savings, nullptr);
     EXPECT_EQ(savings->text(QAccessible::Name), "2021\u201322, Savings A, 883.00");
+    EXPECT_EQ(reader->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+              "Certificate, Savings A");
     EXPECT_EQ(window->windowTitle(),
               "family.csv[*] \u2013 Certificates \u2013 Tresk Interest Calculator");
 }

@@ -272,9 +272,11 @@ QVariant CertificateModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return newRow ? QString() : cellText(entry, column);
         case Qt::AccessibleTextRole: {
-            QStringList parts{headerText(column), rowName(row)};
-            if (const QString text = newRow ? QString() : cellText(entry, column); !text.isEmpty())
-                parts << text;
+            QStringList parts{headerText(column)};
+            const QString text = newRow ? QString() : cellText(entry, column);
+            // A label's own cell names its row already.
+            if (kind != Kind::Label || text.isEmpty()) parts << rowName(row);
+            if (!text.isEmpty()) parts << text;
             return parts.join(QLatin1String(", "));
         }
         case Qt::ToolTipRole:
