@@ -394,9 +394,12 @@ int CertificateWindow::entryRowOf(const QModelIndex& shown) const {
 }
 
 std::vector<int> CertificateWindow::selectedEntries() const {
+    // By the selection's ranges: Select All on ten thousand rows is one range, not 300,000 cells.
     std::vector<bool> taken(static_cast<std::size_t>(order->rowCount()));
-    for (const QModelIndex& index : table->selectionModel()->selectedIndexes())
-        taken[static_cast<std::size_t>(index.row())] = true;
+    for (const QItemSelectionRange& range : table->selectionModel()->selection()) {
+        for (int shown = range.top(); shown <= range.bottom(); ++shown)
+            taken[static_cast<std::size_t>(shown)] = true;
+    }
     std::vector<int> rows;
     for (int shown = 0; shown < order->rowCount(); ++shown) {
         if (!taken[static_cast<std::size_t>(shown)]) continue;
