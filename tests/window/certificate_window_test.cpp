@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -142,6 +143,11 @@ TEST_F(CertificateWindowTest, ShowsWhatCalculateGivesEachYearAndTheTotals) {
               "Certificate, Savings A");
     EXPECT_EQ(window->windowTitle(),
               "family.csv[*] \u2013 Certificates \u2013 Tresk Interest Calculator");
+    // Scrolled to the last year, every row is still told by its label, at the list's edge.
+    table->scrollTo(model()->index(0, model()->columnCount() - 1));
+    const auto* labels = table->findChild<QTableView*>(QStringLiteral("CertificateTableLabels"));
+    ASSERT_TRUE(labels != nullptr && labels->isVisible());
+    EXPECT_EQ(labels->geometry().left(), table->verticalHeader()->width() + table->frameWidth());
 }
 
 TEST_F(CertificateWindowTest, EditsFollowTheTotalsAndUndoTakesThemBack) {

@@ -29,6 +29,7 @@
 #include "CertificateOrder.h"
 #include "Conversions.h"
 #include "DateDelegate.h"
+#include "LabelColumn.h"
 #include "NoticeBox.h"
 #include "Reasons.h"
 #include "TotalRowModel.h"
@@ -148,6 +149,9 @@ void CertificateWindow::createTable() {
     connect(model, &QAbstractItemModel::columnsInserted, this, widths);
     connect(model, &QAbstractItemModel::columnsRemoved, this, widths);
     widths();
+    // Each row's label, and the Total caption, stay in sight as the years scroll by.
+    new LabelColumn(table);
+    new LabelColumn(footer);
 }
 
 void CertificateWindow::createActions() {
