@@ -67,9 +67,9 @@ def console(*args):
     return [line.split(",") for line in run(CONSOLE, *args).splitlines()[1:]]
 
 
-def start(path, language):
+def start(path, language, config):
     env = dict(os.environ, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_QPA_PLATFORM="xcb")
+               QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config)
     app = subprocess.Popen([PROGRAM, path], env=env, stderr=subprocess.DEVNULL)
     window = run("timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--name",
                  "^family.csv").split()
@@ -96,7 +96,9 @@ def main():
         original = family.read() + BAD_LINE
         out.write(original)
 
-    app = start(path, "en")
+    config = os.path.join(scratch, "config")
+    os.mkdir(config)
+    app = start(path, "en", config)
     told = answer("Return")
     check("line 6" in told, "the opening notice said %r" % told)
     window = wait_for("the list", lambda: window_named(TITLE % ""))
@@ -175,11 +177,13 @@ def main():
     shown = copied_table()
     for wanted in [row[0] for row in shown[1:-1] if row[0] != "Broken"] + shown[-1][4:]:
         check(wanted in text, "the PDF lacks %r" % wanted)
+    # Nothing but the list and the PDF is written: no settings, no record of recent folders.
+    check(os.listdir(config) == [], "the settings hold %r" % os.listdir(config))
     app.terminate()
     app.wait()
 
     # In Urdu the list's title is in Urdu.
-    urdu = start(path, "ur")
+    urdu = start(path, "ur", config)
     wait_for("the Urdu title", lambda: window_named("family.csv – سرٹیفکیٹ – ٹریسک سود کیلکولیٹر"))
     urdu.terminate()
     urdu.wait()

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
@@ -18,6 +17,7 @@
 #include "CertificateModel.h"
 #include "CertificateWindow.h"
 #include "Conversions.h"
+#include "FileDialogs.h"
 #include "Totals.h"
 
 namespace {
@@ -117,8 +117,7 @@ void CertificateWindow::exportPdf() {
     const QString base = path.isEmpty() ? QDir::home().filePath(tr("Certificates"))
                                         : QFileInfo(path).absolutePath() + QLatin1Char('/') +
                                               QFileInfo(path).completeBaseName();
-    QString file = QFileDialog::getSaveFileName(this, tr("Export PDF"), base + ".pdf",
-                                                tr("PDF files (*.pdf)"));
+    QString file = AskSavePath(this, tr("Export PDF"), base + ".pdf", tr("PDF files (*.pdf)"));
     if (file.isEmpty()) return;
     if (QFileInfo(file).suffix().isEmpty()) file += QLatin1String(".pdf");
     QPrinter printer(QPrinter::HighResolution);

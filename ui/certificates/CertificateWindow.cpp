@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +28,7 @@
 #include "CertificateOrder.h"
 #include "Conversions.h"
 #include "DateDelegate.h"
+#include "FileDialogs.h"
 #include "LabelColumn.h"
 #include "NoticeBox.h"
 #include "Reasons.h"
@@ -282,7 +282,7 @@ void CertificateWindow::newList() {
 void CertificateWindow::open() {
     if (!maybeSave()) return;
     const QString dir = path.isEmpty() ? QDir::homePath() : QFileInfo(path).absolutePath();
-    const QString file = QFileDialog::getOpenFileName(this, tr("Open"), dir, CsvFilter());
+    const QString file = AskOpenPath(this, tr("Open"), dir, CsvFilter());
     if (!file.isEmpty()) openFile(file);
 }
 
@@ -293,7 +293,7 @@ bool CertificateWindow::save() {
 bool CertificateWindow::saveAs() {
     const QString suggested =
         path.isEmpty() ? QDir::home().filePath(tr("Certificates") + QLatin1String(".csv")) : path;
-    QString file = QFileDialog::getSaveFileName(this, tr("Save As"), suggested, CsvFilter());
+    QString file = AskSavePath(this, tr("Save As"), suggested, CsvFilter());
     if (file.isEmpty()) return false;
     if (QFileInfo(file).suffix().isEmpty()) file += QLatin1String(".csv");
     return saveTo(file);
