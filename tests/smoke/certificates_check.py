@@ -26,23 +26,23 @@ def run(*command):
     return subprocess.run(command, capture_output=True, text=True).stdout
 
 
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
 def window_named(name):
     return next((w for w in shown_windows() if w.name.startswith(name)), None)
 
 
-def labels(root):
-    for child in root:
-        if child is not None:
-            if child.getRole() == pyatspi.ROLE_LABEL and child.name:
-                yield child.name
-            yield from labels(child)
-
-
 def notice():
     """The text of the notice or question that has the keys, if one has."""
-    return next((" ".join(labels(w)) for w in shown_windows() if w.getRole() in (
-        pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT) and states(w).contains(pyatspi.STATE_ACTIVE)),
-        None)
+    for window in shown_windows():
+        if window.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT) and \
+                states(window).contains(pyatspi.STATE_ACTIVE):
+            return " ".join(child.name for child in window if child is not None and
+                            child.getRole() == pyatspi.ROLE_LABEL and child.name)
+    return None
 
 
 def answer(key):
@@ -71,33 +71,24 @@ def start(path, language, config):
     env = dict(os.environ, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config)
     app = subprocess.Popen([PROGRAM, path], env=env, stderr=subprocess.DEVNULL)
-    window = run("timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--name",
-                 "^family.csv").split()
-    run("xdotool", "windowactivate", *window[:1])
+    run("timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--name", "^family.csv",
+        "windowactivate")
     return app
-
-
-def paste(rows):
-    # xclip stays to serve the clipboard: its output must not be waited for.
-    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=rows.encode(),
-                   stdout=subprocess.DEVNULL)
-    keys("ctrl+End", "ctrl+v")
 
 
 def main():
     scratch = tempfile.mkdtemp()
-    disk = os.path.join(scratch, "disk")
+    disk, config = os.path.join(scratch, "disk"), os.path.join(scratch, "config")
     os.mkdir(disk)
+    os.mkdir(config)
     # A small disk of its own, where a mount can be made.
     mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", disk],
                              stderr=subprocess.DEVNULL).returncode == 0
     path = os.path.join(disk, "family.csv")
-    with open(FAMILY, "rb") as family, open(path, "wb") as out:
-        original = family.read() + BAD_LINE
+    original = read(FAMILY) + BAD_LINE
+    with open(path, "wb") as out:
         out.write(original)
 
-    config = os.path.join(scratch, "config")
-    os.mkdir(config)
     app = start(path, "en", config)
     told = answer("Return")
     check("line 6" in told, "the opening notice said %r" % told)
@@ -128,7 +119,10 @@ def main():
     check(cell.name == "2021\u201322, Savings A, 883.00", "the cell reads %r" % cell.name)
 
     # Three spreadsheet rows pasted at the empty last row; Undo takes them back, Redo again.
-    paste(PASTED)
+    # xclip stays to serve the clipboard: its output must not be waited for.
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=PASTED.encode(),
+                   stdout=subprocess.DEVNULL)
+    keys("ctrl+End", "ctrl+v")
     wait_for("the pasted rows", lambda: len(copied_table()) == len(shown) + 3)
     keys("ctrl+z")
     check(copied_table() == shown, "Undo left the list changed")
@@ -137,13 +131,11 @@ def main():
 
     # A save onto a full disk says why, and leaves the file and the folder as they were.
     if mounted:
-        subprocess.run(["dd", "if=/dev/zero", "of=" + os.path.join(disk, "filler")],
-                       stderr=subprocess.DEVNULL)
+        run("dd", "if=/dev/zero", "of=" + os.path.join(disk, "filler"))
         keys("ctrl+s")
         told = answer("Return")
         check("could not be saved" in told, "the failed save said %r" % told)
-        with open(path, "rb") as kept:
-            check(kept.read() == original, "the full disk's file changed")
+        check(read(path) == original, "the full disk's file changed")
         check(sorted(os.listdir(disk)) == ["family.csv", "filler"], "on the disk: %r"
               % os.listdir(disk))
         os.remove(os.path.join(disk, "filler"))
@@ -159,8 +151,7 @@ def main():
     # Save keeps every row in order, the file's own column and its bad line.
     keys("ctrl+s")
     wait_for("the save", lambda: window_named(TITLE % ""))
-    with open(path, "rb") as saved:
-        lines = saved.read().decode("utf-8-sig").split("\r\n")
+    lines = read(path).decode("utf-8-sig").split("\r\n")
     check(lines == original.decode().splitlines() + [
         "Gift,1000,15/06/2024,", "Bonus,2000,01/04/2025,", "Spare,500,10/10/2025,", ""],
         "saved %r" % lines)
@@ -186,9 +177,8 @@ def main():
     urdu = start(path, "ur", config)
     wait_for("the Urdu title", lambda: window_named("family.csv – سرٹیفکیٹ – ٹریسک سود کیلکولیٹر"))
     urdu.terminate()
-    urdu.wait()
     if mounted:
-        subprocess.run(["umount", disk])
+        run("umount", disk)
     shutil.rmtree(scratch)
     print("certificates check passed")
 
